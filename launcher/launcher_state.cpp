@@ -1,0 +1,12 @@
+#include "launcher/launcher_state.h"
+
+GameConfig gameConfig;
+int32_t cpuMHz;
+uint8_t hardware3DAvailable;
+DisplayDevice displayDevices[kDisplayDeviceSlots];
+int32_t displayDeviceCount;
+int32_t checkGdi = 1;
+char driverDllName[kDriverDllNameSize];
+char installDir[kMaxPath];
+char gameExePath[kMaxPath];
+char rootExePath[kMaxPath];

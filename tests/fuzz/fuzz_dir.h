@@ -1,0 +1,9 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// Moves the fuzzer, once, into a private installation folder with a "bin" inside.
+void EnterFuzzInstallDir();
+void WriteWholeFile(const char* path, const uint8_t* data, size_t size);
+std::string ReadWholeFile(const char* path);

@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+#include "launcher/launcher_state.h"
+#include "settings/game_config.h"
+#include "settings/ini_file.h"
+#include "tests/settings/settings_fixture.h"
+
+namespace {
+
+std::string FromHex(const char* hex) {
+    std::string bytes;
+    for (const char* p = hex; *p;) {
+        if (*p == ' ') { ++p; continue; }
+        bytes += char(std::stoi(std::string(p, 2), nullptr, 16));
+        p += 2;
+    }
+    return bytes;
+}
+
+// U.S. English system, QWERTY keyboard, 300 MHz, no accelerator.
+const std::string kUsDefaults = FromHex(
+    "10000000 01000000 00000000 00000000 00020000 80010000 01000000 02000000"
+    "000000000000F03F 000000000000F03F 64000000 64000000 00000000"
+    "00010203040506070809"
+    "C8D0CDCB 10111213 1E1F2021 0F1C0F1C 1001"
+    "0000000000000000 000000000000F03F 000000000000F03F 000000000000F03F"
+    "00 00000000000000");
+
+using ConfigDefaults = SettingsTest;
+
+TEST_F(ConfigDefaults, UsMachineGivesTheExactRecord) {
+    cpuMHz = 300;
+    SetDefaultConfig();
+    ASSERT_EQ(kUsDefaults.size(), 128u);
+    EXPECT_EQ(RecordBytes(), kUsDefaults);
+}
+
+TEST_F(ConfigDefaults, AzertyKeyboardSwapsTheLetterKeysOnly) {
+    cpuMHz = 300;
+    UseAzertyKeyboard();
+    SetDefaultConfig();
+    std::string expected = kUsDefaults;
+    const unsigned char azerty[5] = {30, 44, 18, 19, 16};
+    expected.replace(74, 5, reinterpret_cast<const char*>(azerty), 5);
+    EXPECT_EQ(RecordBytes(), expected);
+}
+
+TEST_F(ConfigDefaults, RendererFollowsAcceleratorAndClockRate) {
+    cpuMHz = 299;
+    SetDefaultConfig();
+    EXPECT_EQ(gameConfig.renderer, RenderSoftware8);
+    EXPECT_EQ(gameConfig.hardware3DState, 0);
+
+    cpuMHz = 300;
+    SetDefaultConfig();
+    EXPECT_EQ(gameConfig.renderer, RenderSoftware24);
+
+    cpuMHz = -5;  // compared as a signed value
+    SetDefaultConfig();
+    EXPECT_EQ(gameConfig.renderer, RenderSoftware8);
+
+    cpuMHz = 0;
+    hardware3DAvailable = 1;
+    SetDefaultConfig();
+    EXPECT_EQ(gameConfig.renderer, RenderOpenGL);
+    EXPECT_EQ(gameConfig.hardware3DState, 1);
+}
+
+TEST_F(ConfigDefaults, LanguageComesFromThePrimarySystemLanguage) {
+    const struct { unsigned langId; int language; } cases[] = {
+        {0x0409, 0}, {0x0807, 2}, {0x0407, 2}, {0x0C0A, 3}, {0x040C, 1}, {0x080C, 1},
+        {0x0410, 4}, {0x0413, 5}, {0x0816, 0}, {0x0416, 0}, {0x0411, 0},
+    };
+    for (const auto& c : cases) {
+        UseSystemLanguage(c.langId);
+        SetDefaultConfig();
+        EXPECT_EQ(gameConfig.languageIndex, c.language) << std::hex << c.langId;
+    }
+}
+
+TEST_F(ConfigDefaults, NeverTouchTheTail) {
+    std::memset(gameConfig.tail, 0xAB, sizeof gameConfig.tail);
+    SetDefaultConfig();
+    EXPECT_EQ(RecordBytes().substr(121), std::string(7, '\xAB'));
+}
+
+using ConfigFile = SettingsTest;
+
+TEST_F(ConfigFile, SaveWritesTheRecordAsItStands) {
+    SetDefaultConfig();
+    gameConfig.tail[6] = 0x5A;
+    SaveConfig();
+    EXPECT_EQ(ReadBytes(kConfigPath), RecordBytes());
+    EXPECT_FALSE(FileExists(kConfigTempPath));
+}
+
+TEST_F(ConfigFile, WrongSizesAreReplacedByDefaultsAndWrittenBack) {
+    cpuMHz = 300;
+    for (size_t size : {0u, 1u, 127u, 129u, 256u}) {
+        SetDefaultConfig();
+        std::string stored(size, '\x07');
+        WriteBytes(kConfigPath, stored);
+        gameConfig.screenWidth = 1;  // must not survive
+        LoadConfig();
+        EXPECT_EQ(RecordBytes(), kUsDefaults) << size;
+        EXPECT_EQ(ReadBytes(kConfigPath), kUsDefaults) << size;
+    }
+}
+
+TEST_F(ConfigFile, MissingFileIsCreatedWithDefaults) {
+    cpuMHz = 300;
+    LoadConfig();
+    EXPECT_EQ(ReadBytes(kConfigPath), kUsDefaults);
+}
+
+TEST_F(ConfigFile, BadVersionOrLanguageResetsTheWholeRecordButKeepsTheTail) {
+    cpuMHz = 300;
+    const struct { size_t offset; int32_t value; } bad[] = {{0, 15}, {0, 17}, {8, 6}, {8, -1}};
+    for (const auto& b : bad) {
+        std::string stored = kUsDefaults;
+        const int32_t width = 800;
+        stored.replace(16, 4, reinterpret_cast<const char*>(&width), 4);
+        stored.replace(b.offset, 4, reinterpret_cast<const char*>(&b.value), 4);
+        stored.replace(121, 7, "tailtai");
+        WriteBytes(kConfigPath, stored);
+        LoadConfig();
+        std::string expected = kUsDefaults;
+        expected.replace(121, 7, "tailtai");
+        EXPECT_EQ(RecordBytes(), expected) << b.offset << " " << b.value;
+        EXPECT_EQ(ReadBytes(kConfigPath), expected);
+    }
+}
+
+TEST_F(ConfigFile, ValidRecordLoadsUnchangedAndTailIsCarriedThroughSaves) {
+    std::string stored = kUsDefaults;
+    stored[4] = 2;          // OpenGL stored on a machine without accelerator
+    stored[40] = '\x11';    // a game-owned double
+    stored.replace(121, 7, "\x01\x02\x03\x04\x05\x06\x07");
+    WriteBytes(kConfigPath, stored);
+    LoadConfig();
+    EXPECT_EQ(RecordBytes(), stored);
+    SaveConfig();
+    EXPECT_EQ(ReadBytes(kConfigPath), stored);
+}
+
+TEST_F(ConfigFile, PreviousRendererOpenGlWithoutAcceleratorRejectsTheFile) {
+    cpuMHz = 300;
+    std::string stored = kUsDefaults;
+    stored[16] = 0x20;  // a width the defaults do not have
+    WriteBytes(kConfigPath, stored);
+    gameConfig.renderer = RenderOpenGL;  // picked in memory before the reload
+    LoadConfig();
+    EXPECT_EQ(RecordBytes(), kUsDefaults);
+
+    hardware3DAvailable = 1;  // with an accelerator the same reload keeps the file
+    gameConfig.renderer = RenderOpenGL;
+    WriteBytes(kConfigPath, stored);
+    LoadConfig();
+    EXPECT_EQ(RecordBytes(), stored);
+}
+
+TEST_F(ConfigFile, FirstTimeLoadTakesTheFirstIniLanguageAndSavesBothFiles) {
+    std::string stored = kUsDefaults;
+    WriteBytes(kConfigPath, stored);
+    WriteIni("FirstTime=1\r\nLanguage=3\r\nLanguage=1\r\n");
+    LoadConfig();
+    EXPECT_EQ(gameConfig.languageIndex, 3);
+    stored[8] = 3;
+    EXPECT_EQ(ReadBytes(kConfigPath), stored);
+    EXPECT_EQ(ReadIni(), "FirstTime=1\r\nLanguage=3\r\nLanguage=1\r\n");
+}
+
+TEST_F(ConfigFile, SaveRewritesTheIniDigitOnlyWhileFirstTimeIsSet) {
+    SetDefaultConfig();
+    gameConfig.languageIndex = 5;
+    WriteIni("FirstTime=0\nLanguage=1\n");
+    SaveConfig();
+    EXPECT_EQ(ReadIni(), "FirstTime=0\nLanguage=1\n");
+    WriteIni("FirstTime=1\nLanguage=1\n");
+    SaveConfig();
+    EXPECT_EQ(ReadIni(), "FirstTime=1\nLanguage=5\n");
+}
+
+TEST_F(ConfigFile, WithoutBinFolderNothingIsWrittenAndMemoryStays) {
+    std::filesystem::remove("bin");
+    SetDefaultConfig();
+    const std::string before = RecordBytes();
+    SaveConfig();
+    LoadConfig();
+    EXPECT_EQ(RecordBytes(), before);
+    EXPECT_FALSE(FileExists("bin"));
+}
+
+TEST_F(ConfigFile, FailedWriteKeepsTheStoredSettings) {
+    const std::string stored = kUsDefaults;
+    WriteBytes(kConfigPath, stored);
+    std::filesystem::create_directory(kConfigTempPath);  // the new file cannot be created
+    SetDefaultConfig();
+    gameConfig.screenWidth = 1024;
+    SaveConfig();
+    EXPECT_EQ(ReadBytes(kConfigPath), stored);
+}
+
+}  // namespace

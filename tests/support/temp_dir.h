@@ -1,0 +1,26 @@
+#pragma once
+// A fresh folder that becomes the current directory for one test, with an empty
+// "bin" inside, as the launcher finds it in an installation folder. The old current
+// directory comes back and the folder goes away at the end.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+class ScopedInstallDir {
+public:
+    ScopedInstallDir();
+    ~ScopedInstallDir();
+    ScopedInstallDir(const ScopedInstallDir&) = delete;
+    ScopedInstallDir& operator=(const ScopedInstallDir&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path previous_;
+    std::filesystem::path path_;
+};
+
+// Whole-file helpers for the test's files, relative to the current directory.
+void WriteBytes(const std::string& relativePath, const std::string& bytes);
+std::string ReadBytes(const std::string& relativePath);
+bool FileExists(const std::string& relativePath);

@@ -1,0 +1,14 @@
+#!/bin/bash
+# Configures and builds the three builds: host (logic tests under sanitizers), the
+# 32-bit Windows product and the 64-bit Windows build. Build folders live in build/.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+jobs=$(nproc)
+configure_and_build() {  # <folder> [cmake options...]
+  local dir="$root/build/$1"; shift
+  cmake -S "$root" -B "$dir" "$@" >/dev/null
+  cmake --build "$dir" -j"$jobs"
+}
+configure_and_build host
+configure_and_build win32 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-i686.cmake"
+configure_and_build win64 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-x86_64.cmake"
