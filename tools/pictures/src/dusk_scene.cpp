@@ -44,6 +44,7 @@ void paint_stars(RgbImage& image) {
     for (int i = 0; i < 90; ++i) {
         const float x = hash01(i, 11) * image.width;
         const float y = std::pow(hash01(i, 12), 1.6f) * 190;
+        // No stars behind the buttons, nor just above them.
         if (kButtonColumn.contains(static_cast<int>(x), static_cast<int>(y) + 20)) continue;
         const float darkness = 1 - smoothstep(50, 200, y);
         const float brightness = (0.3f + 0.7f * std::pow(hash01(i, 13), 2.0f)) * darkness;

@@ -4,6 +4,8 @@
 #include "stroke_font.h"
 #include "stroke_painter.h"
 
+#include <algorithm>
+
 namespace {
 
 const std::string kGameName = "Quimbo Marivel";
