@@ -1,5 +1,7 @@
 #include "tools/zorb/game_window.h"
 
+#include <initializer_list>
+
 namespace {
 
 constexpr int kHeadingId = 1000;
