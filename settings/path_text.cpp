@@ -1,15 +1,30 @@
 #include "settings/path_text.h"
 
 #include <cstring>
+#include <initializer_list>
+#include <string>
 
-bool CopyText(char* buffer, size_t size, const char* text) { return JoinText(buffer, size, text, ""); }
+namespace {
+
+// Joined in a temporary first, so a part may be the buffer itself.
+bool JoinParts(char* buffer, size_t size, std::initializer_list<const char*> parts) {
+    std::string joined;
+    for (const char* part : parts) joined += part;
+    if (joined.size() >= size) return false;
+    std::memcpy(buffer, joined.c_str(), joined.size() + 1);
+    return true;
+}
+
+}  // namespace
+
+bool CopyText(char* buffer, size_t size, const char* text) { return JoinParts(buffer, size, {text}); }
 
 bool JoinText(char* buffer, size_t size, const char* first, const char* second) {
-    const size_t firstLength = std::strlen(first);
-    const size_t secondLength = std::strlen(second);
-    if (size == 0 || firstLength >= size || secondLength >= size - firstLength) return false;
-    // Either source may be the buffer itself, so move rather than copy.
-    std::memmove(buffer + firstLength, second, secondLength + 1);
-    std::memmove(buffer, first, firstLength);
-    return true;
+    return JoinParts(buffer, size, {first, second});
+}
+
+bool JoinPath(char* buffer, size_t size, const char* folder, const char* name) {
+    const size_t length = std::strlen(folder);
+    const bool endsInSeparator = length > 0 && folder[length - 1] == '\\';
+    return JoinParts(buffer, size, {folder, endsInSeparator ? "" : "\\", name});
 }

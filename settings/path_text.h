@@ -7,6 +7,11 @@
 bool CopyText(char* buffer, size_t size, const char* text);
 bool JoinText(char* buffer, size_t size, const char* first, const char* second);
 
+// `folder`, a backslash unless it already ends in one, and `name`.
+bool JoinPath(char* buffer, size_t size, const char* folder, const char* name);
+
+template <size_t N>
+bool JoinPath(char (&buffer)[N], const char* folder, const char* name) { return JoinPath(buffer, N, folder, name); }
 template <size_t N>
 bool CopyText(char (&buffer)[N], const char* text) { return CopyText(buffer, N, text); }
 template <size_t N>

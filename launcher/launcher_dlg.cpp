@@ -1,0 +1,159 @@
+#include "launcher/launcher_dlg.h"
+
+#include "detect/display_devices_win.h"
+#include "dialogs/language_dlg.h"
+#include "framework/instance.h"
+#include "framework/localized_text.h"
+#include "framework/message_map.h"
+#include "launcher/launcher_state.h"
+#include "launcher/process_start.h"
+#include "launcher/web_site.h"
+#include "res/resource.h"
+#include "settings/game_config.h"
+#include "settings/ini_file.h"
+#include "settings/install_location.h"
+
+CLauncherDlg* mainDialog = nullptr;
+
+namespace {
+
+// The scene with the language's title logo; Italian shares the English one.
+UINT TitlePictureId(int32_t languageIndex) {
+    switch (languageIndex) {
+        case French: return IDB_TITLE_FRENCH;
+        case German: return IDB_TITLE_GERMAN;
+        case Spanish: return IDB_TITLE_SPANISH;
+        case Dutch: return IDB_TITLE_DUTCH;
+        default: return IDB_TITLE_ENGLISH;
+    }
+}
+
+bool IsInstalled() { return gameExePath[0] != '\0'; }
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CLauncherDlg, CDialog)
+ON_WM_SYSCOMMAND()
+ON_WM_PAINT()
+ON_WM_QUERYDRAGICON()
+ON_WM_CLOSE()
+ON_BN_CLICKED(IDC_PLAY, OnPlay)
+ON_BN_DOUBLECLICKED(IDC_PLAY, OnPlayDoubleClicked)
+ON_BN_CLICKED(IDC_SETTINGS, OnSettings)
+ON_BN_CLICKED(IDC_QUIT, OnQuit)
+ON_BN_CLICKED(IDC_MANUAL, OnManual)
+ON_BN_CLICKED(IDC_README, OnReadme)
+ON_BN_CLICKED(IDC_WEBSITE, OnWebsite)
+END_MESSAGE_MAP()
+
+CLauncherDlg::CLauncherDlg(CWnd* pParent)
+    // The program's one icon stands behind the minimised dialog, its drag image and
+    // the marker window's class.
+    : CDialog(IDD_LAUNCHER, pParent),
+      m_hIcon(::LoadIconA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDI_APP))),
+      m_pMarkerWnd(nullptr) {}
+
+CLauncherDlg::~CLauncherDlg() {
+    if (m_titlePicture) ::DeleteObject(m_titlePicture);
+}
+
+void CLauncherDlg::DoDataExchange(CDataExchange* pDX) {
+    DDX_Control(pDX, IDC_README, m_btnReadme);
+    DDX_Control(pDX, IDC_WEBSITE, m_btnWebsite);
+    DDX_Control(pDX, IDC_SETTINGS, m_btnSettings);
+    DDX_Control(pDX, IDC_QUIT, m_btnQuit);
+    DDX_Control(pDX, IDC_PLAY, m_btnPlay);
+    DDX_Control(pDX, IDC_MANUAL, m_btnManual);
+    DDX_Control(pDX, IDC_BACKGROUND, m_background);
+}
+
+BOOL CLauncherDlg::OnInitDialog() {
+    mainDialog = this;
+    CDialog::OnInitDialog();
+    HINSTANCE instance = AfxGetInstanceHandle();
+    // The defaults below depend on what this finds, so it comes first.
+    EnumerateDisplayDevices(m_hWnd);
+
+    if (FindInstalledGame()) {
+        if (IsRunningFromCd()) {
+            DestroyMarkerWindow();
+            LaunchInstalledCopy();
+            ::PostQuitMessage(0);
+            return FALSE;
+        }
+        if (IniFirstTime() != 0) {
+            SetDefaultConfig();
+            ReadIniLanguageAll();
+            SaveConfig();
+        } else {
+            LoadConfig();
+            // 2 only records that the last start passed the 3dfx library.
+            if (gameConfig.hardware3DState == 2) gameConfig.hardware3DState = 1;
+        }
+    } else {
+        if (!IsRunningFromCd()) {
+            ::PostQuitMessage(0);
+            return FALSE;
+        }
+        SetDefaultConfig();
+        CLanguageDlg languageDialog;
+        if (languageDialog.DoModal() == IDCANCEL) {
+            ::PostQuitMessage(0);
+            return FALSE;
+        }
+    }
+    if (!IsLanguageIndex(gameConfig.languageIndex)) gameConfig.languageIndex = English;
+
+    CreateMarkerWindow();
+    SendMessage(WM_SETICON, ICON_SMALL,
+                reinterpret_cast<LPARAM>(::LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP))));
+    LocalizeControls();
+    return TRUE;
+}
+
+void CLauncherDlg::LocalizeControls() {
+    const int32_t language = gameConfig.languageIndex;
+    // The scene with the language's title replaces the untitled one of the template.
+    // Only our own earlier picture is freed: the template's belongs to the control.
+    if (HBITMAP picture = ::LoadBitmapA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(TitlePictureId(language)))) {
+        HBITMAP previous = m_background.SetBitmap(picture);
+        if (previous && previous == m_titlePicture) ::DeleteObject(previous);
+        m_titlePicture = picture;
+    }
+    SetWindowText(LoadMessage(IDS_TITLE, language));
+    m_btnPlay.SetWindowText(LoadMessage(IsInstalled() ? IDS_PLAY : IDS_INSTALL, language));
+    m_btnSettings.SetWindowText(LoadMessage(IDS_SETTINGS, language));
+    if (!IsInstalled()) m_btnSettings.EnableWindow(FALSE);
+    m_btnReadme.SetWindowText(LoadMessage(IDS_README, language));
+    m_btnManual.SetWindowText(LoadMessage(IDS_MANUAL, language));
+    m_btnWebsite.SetWindowText(kWebSiteHost);
+    m_btnQuit.SetWindowText(LoadMessage(IDS_QUIT, language));
+}
+
+void CLauncherDlg::OnSysCommand(UINT, LPARAM) { Default(); }
+
+void CLauncherDlg::OnPaint() {
+    if (!IsIconic()) {
+        Default();
+        return;
+    }
+    CPaintDC dc(this);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+    RECT client;
+    GetClientRect(&client);
+    const int x = (client.right - client.left - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - client.top - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
+    if (m_hIcon) dc.DrawIcon(x, y, m_hIcon);
+}
+
+HCURSOR CLauncherDlg::OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(m_hIcon); }
+
+void CLauncherDlg::OnClose() {
+    DestroyMarkerWindow();
+    Default();
+}
+
+void CLauncherDlg::OnQuit() {
+    DestroyMarkerWindow();
+    ::PostQuitMessage(0);
+}
