@@ -11,7 +11,3 @@ struct InstallPaths {
 // False when any of the three would not fit its buffer with the terminator: such an
 // installation cannot be handled and counts as not installed.
 bool MakeInstallPaths(const char* folder, InstallPaths& paths);
-
-// `text` into `out` of `size` bytes; false, with `out` holding a cut copy, when it
-// does not fit.
-bool CopyPath(char* out, unsigned size, const char* text);

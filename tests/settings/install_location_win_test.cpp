@@ -5,6 +5,7 @@
 
 #include "launcher/launcher_state.h"
 #include "settings/install_location.h"
+#include "settings/path_text.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -28,9 +29,9 @@ protected:
     void SetUp() override {
         RemoveEntries();
         folder_ = dir_.path().string();
-        CopyPath(installDir, "marked dir\\");
-        CopyPath(gameExePath, "marked game");
-        CopyPath(rootExePath, "marked root");
+        CopyText(installDir, "marked dir\\");
+        CopyText(gameExePath, "marked game");
+        CopyText(rootExePath, "marked root");
     }
     void TearDown() override { RemoveEntries(); }
 
@@ -38,7 +39,6 @@ protected:
         RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
         RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey);
     }
-    static void CopyPath(char (&out)[kMaxPath], const char* text) { lstrcpynA(out, text, kMaxPath); }
     static void InstallBothPrograms() {
         WriteBytes("bin/zorb.exe", "game");
         WriteBytes("Quimbo.exe", "launcher");

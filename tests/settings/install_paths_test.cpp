@@ -37,12 +37,4 @@ TEST(InstallPaths, PathsThatDoNotFitFailWithoutOverflow) {
     EXPECT_TRUE(MakeInstallPaths(withBackslash.c_str(), paths));
 }
 
-TEST(InstallPaths, CopyReportsWhatDoesNotFit) {
-    char out[8];
-    EXPECT_TRUE(CopyPath(out, sizeof out, "C:\\abcd"));
-    EXPECT_STREQ(out, "C:\\abcd");
-    EXPECT_FALSE(CopyPath(out, sizeof out, "C:\\abcde"));
-    EXPECT_STREQ(out, "C:\\abcd");
-}
-
 }  // namespace

@@ -1,0 +1,27 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "settings/path_text.h"
+
+namespace {
+
+TEST(PathText, WritesWholeOrNotAtAll) {
+    char buffer[8] = "keep";
+    EXPECT_TRUE(JoinText(buffer, "abc", "defg"));  // 7 characters and the terminator
+    EXPECT_STREQ(buffer, "abcdefg");
+    EXPECT_FALSE(JoinText(buffer, "abc", "defgh"));
+    EXPECT_STREQ(buffer, "abcdefg");
+    EXPECT_FALSE(CopyText(buffer, "12345678"));
+    EXPECT_TRUE(CopyText(buffer, ""));
+    EXPECT_STREQ(buffer, "");
+    EXPECT_FALSE(CopyText(buffer, 0, "x"));
+}
+
+TEST(PathText, AppendsToItself) {
+    char buffer[16] = "C:\\Game\\";
+    EXPECT_TRUE(JoinText(buffer, buffer, "bin"));
+    EXPECT_STREQ(buffer, "C:\\Game\\bin");
+}
+
+}  // namespace
