@@ -1,0 +1,182 @@
+#include "framework/dialog.h"
+
+#include <cstring>
+#include <vector>
+
+#include "framework/instance.h"
+#include "framework/win_app.h"
+
+bool DDX_Control(CDataExchange* pDX, int id, CWnd& control) {
+    control.m_hWnd = ::GetDlgItem(pDX->m_pDlgWnd->m_hWnd, id);
+    return control.m_hWnd != nullptr;
+}
+
+CDialog::CDialog(UINT templateId, CWnd* pParent) : m_templateId(templateId), m_pParentWnd(pParent) {}
+
+BEGIN_MESSAGE_MAP(CDialog, CWnd)
+    ON_COMMAND(IDOK, OnOK)
+    ON_COMMAND(IDCANCEL, OnCancel)
+END_MESSAGE_MAP()
+
+BOOL CDialog::OnInitDialog() {
+    CDataExchange exchange{this};
+    DoDataExchange(&exchange);
+    return TRUE;
+}
+
+void CDialog::EndDialog(int result) {
+    m_modalResult = result;
+    if (m_continueModal) {
+        m_continueModal = false;
+        // Wakes the loop when we were called from a message sent by another thread,
+        // which GetMessage handles without returning.
+        if (m_hWnd) ::PostMessageA(m_hWnd, WM_NULL, 0, 0);
+    }
+}
+
+LRESULT CDialog::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    // DefDlgProcA first offers the message to our dialog procedure, which must decline
+    // it this once so that the system's own dialog handling runs.
+    m_defaultPending = true;
+    const LRESULT result = ::DefDlgProcA(m_hWnd, message, wParam, lParam);
+    m_defaultPending = false;
+    return result;
+}
+
+namespace {
+
+// Messages whose dialog-procedure result is the message result itself rather than a
+// handled flag with the result in DWLP_MSGRESULT.
+bool ReturnsResultDirectly(UINT message) {
+    switch (message) {
+    case WM_CHARTOITEM:
+    case WM_COMPAREITEM:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+    case WM_QUERYDRAGICON:
+    case WM_VKEYTOITEM:
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
+INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        auto* self = reinterpret_cast<CDialog*>(lParam);
+        self->Bind(window);
+        try {
+            return self->OnInitDialog();
+        } catch (...) {
+            self->EndDialog(-1);  // nothing may unwind through USER32
+            return FALSE;
+        }
+    }
+    auto* self = static_cast<CDialog*>(FromBound(window));
+    if (!self) return FALSE;  // messages before WM_INITDIALOG
+    if (self->m_defaultPending) {
+        self->m_defaultPending = false;
+        return FALSE;
+    }
+    if (message == WM_NCDESTROY) {
+        ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        self->m_hWnd = nullptr;
+        return FALSE;
+    }
+    LRESULT result = 0;
+    try {
+        if (!self->Dispatch(message, wParam, lParam, &result)) return FALSE;
+    } catch (...) {
+        self->EndDialog(-1);
+        return FALSE;
+    }
+    if (ReturnsResultDirectly(message)) return static_cast<INT_PTR>(result);
+    ::SetWindowLongPtrA(window, DWLP_MSGRESULT, result);
+    return TRUE;
+}
+
+HWND CDialog::FindOwner() const {
+    // As the system's modal dialogs do: the top-level window of the parent, or of the
+    // application's main window when no parent was given.
+    const CWnd* parent = m_pParentWnd;
+    if (!parent) {
+        const CWnd* mainWnd = AfxGetMainWnd();
+        if (mainWnd != this) parent = mainWnd;
+    }
+    if (!parent || !parent->m_hWnd || !::IsWindow(parent->m_hWnd)) return nullptr;
+    return ::GetAncestor(parent->m_hWnd, GA_ROOT);
+}
+
+INT_PTR CDialog::DoModal() {
+    const HINSTANCE instance = AfxGetInstanceHandle();
+    const HRSRC found = ::FindResourceA(instance, MAKEINTRESOURCEA(m_templateId), RT_DIALOG);
+    const HGLOBAL loaded = found ? ::LoadResource(instance, found) : nullptr;
+    const void* bytes = loaded ? ::LockResource(loaded) : nullptr;
+    const DWORD size = found ? ::SizeofResource(instance, found) : 0;
+    if (!bytes || size < sizeof(DLGTEMPLATE)) return -1;
+
+    // Build from a copy without WS_VISIBLE: the loop shows the window once it is idle.
+    std::vector<DWORD> copy((size + 3) / 4);
+    std::memcpy(copy.data(), bytes, size);
+    const bool extended = HIWORD(copy[0]) == 0xFFFF;  // DLGTEMPLATEEX: dlgVer 1, signature 0xFFFF
+    if (extended && size < 16) return -1;
+    DWORD& style = extended ? copy[3] : copy[0];
+    style &= ~static_cast<DWORD>(WS_VISIBLE);
+
+    const HWND owner = FindOwner();
+    const bool disabledOwner = owner && ::IsWindowEnabled(owner);
+    if (disabledOwner) ::EnableWindow(owner, FALSE);
+
+    m_modalResult = -1;
+    m_continueModal = true;
+    const HWND window = ::CreateDialogIndirectParamA(instance, reinterpret_cast<const DLGTEMPLATE*>(copy.data()), owner,
+                                                     DialogProc, reinterpret_cast<LPARAM>(this));
+    if (window) {
+        RunModalLoop();
+        // Hide before the owner is enabled, so activation goes back to the owner.
+        ::SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                       SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
+    }
+    m_continueModal = false;
+    if (disabledOwner) ::EnableWindow(owner, TRUE);
+    if (window) {
+        if (owner && ::GetActiveWindow() == window) ::SetActiveWindow(owner);
+        ::DestroyWindow(window);
+    }
+    m_hWnd = nullptr;
+    return m_modalResult;
+}
+
+void CDialog::RunModalLoop() {
+    bool showPending = true;
+    MSG msg;
+    while (m_continueModal && m_hWnd) {
+        if (showPending && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            showPending = false;
+            ::ShowWindow(m_hWnd, SW_SHOWNORMAL);
+            ::UpdateWindow(m_hWnd);
+            continue;
+        }
+        const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+        if (got == 0) {
+            // The quit message belongs to the loop outside this dialog: leave it there.
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+            m_modalResult = -1;
+            return;
+        }
+        if (got == -1) {
+            m_modalResult = -1;
+            return;
+        }
+        if (!::IsDialogMessageA(m_hWnd, &msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+    }
+}

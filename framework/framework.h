@@ -1,0 +1,32 @@
+#pragma once
+// Our thin layer over USER32, named after the classes the launcher was designed with.
+//
+// Conventions:
+// - ANSI throughout: texts are char strings in the system's ANSI code page, and the
+//   Windows calls are the ...A ones. The user sees only string-table texts
+//   (LoadMessage, LoadLanguageName) or the system's own texts.
+// - A CWnd is a handle plus behaviour. Windows we build (dialogs, frames) keep their
+//   object in GWLP_USERDATA; controls are only attached (DDX_Control), never
+//   subclassed, and their wrappers are one SendMessage each.
+// - Messages are routed by one static procedure per kind of window into the class's
+//   message map (message_map.h). Unhandled messages get the system's default
+//   handling; a handler may ask for it early with Default().
+// - No exception leaves a window or dialog procedure: one that reaches it ends a
+//   modal dialog with -1 or falls back to default handling.
+// - Calls return BOOL/bool or the handle; the caller decides what a failure means.
+// - One user-interface thread; nothing here is thread-safe.
+#include "framework/button.h"
+#include "framework/combo_box.h"
+#include "framework/cstring.h"
+#include "framework/dialog.h"
+#include "framework/frame_wnd.h"
+#include "framework/instance.h"
+#include "framework/localized_text.h"
+#include "framework/paint_dc.h"
+#include "framework/static.h"
+#include "framework/win_app.h"
+#include "framework/wnd.h"
+
+#ifdef UNICODE
+#error "the framework is ANSI: build without UNICODE"
+#endif

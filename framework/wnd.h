@@ -1,0 +1,75 @@
+#pragma once
+// CWnd: a window handle with the members the launcher calls, and the routing of a
+// window's messages through its class's message map.
+#include <windows.h>
+
+#include "framework/cstring.h"
+#include "framework/message_map.h"
+
+class CWnd {
+public:
+    CWnd() = default;
+    virtual ~CWnd();
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+
+    void SetWindowText(const char* text) { ::SetWindowTextA(m_hWnd, text); }
+    BOOL EnableWindow(BOOL enable = TRUE) { return ::EnableWindow(m_hWnd, enable); }
+    BOOL ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }
+    BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
+    BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
+    void GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+        return ::SendMessageA(m_hWnd, message, wParam, lParam);
+    }
+    // Every GetDC is paired with a ReleaseDC of the same window.
+    HDC GetDC() { return ::GetDC(m_hWnd); }
+    int ReleaseDC(HDC dc) { return ::ReleaseDC(m_hWnd, dc); }
+    int MessageBox(const char* text, const char* caption = nullptr, UINT type = MB_OK) {
+        return ::MessageBoxA(m_hWnd, text, caption, type);
+    }
+    virtual BOOL DestroyWindow();
+
+    HWND m_hWnd = nullptr;
+
+protected:
+    // Routes one message through the message maps; true when a row handled it.
+    virtual bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    // What the window does with a message nobody handles.
+    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // The default processing of the message being handled, at once; for handlers
+    // that add to what the system does rather than replace it.
+    LRESULT Default();
+    // Called after the window's last message (WM_NCDESTROY); m_hWnd is already NULL.
+    virtual void PostNcDestroy() {}
+
+    static const MessageMap* GetThisMessageMap();
+    virtual const MessageMap* GetMessageMap() const;
+
+    // Message-map handlers whose own work is the default processing.
+    void OnClose() { Default(); }
+    void OnPaint() { Default(); }
+    void OnSysCommand(UINT, LPARAM) { Default(); }
+    HCURSOR OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(Default()); }
+
+    // Binds `window` to this object for the static procedures below.
+    void Bind(HWND window);
+    static CWnd* FromBound(HWND window);
+    // The whole dispatch of one message, with the current message kept for Default.
+    bool Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+
+    friend LRESULT CALLBACK FrameworkWindowProc(HWND, UINT, WPARAM, LPARAM);
+
+private:
+    struct CurrentMessage {
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+    };
+    CurrentMessage m_current = {};
+};
+
+// The window procedure of windows built by CWnd subclasses (CFrameWnd::Create): it
+// finds the object from the CREATESTRUCT and then from GWLP_USERDATA.
+LRESULT CALLBACK FrameworkWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+inline WNDPROC AfxGetAfxWndProc() { return FrameworkWindowProc; }

@@ -1,0 +1,86 @@
+#include "tests/support/dialog_driver.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Drive {
+    CDialog* dialog = nullptr;
+    const std::function<void(HWND)>* act = nullptr;
+    UINT_PTR timer = 0;
+    int ticks = 0;
+    bool done = false;
+    bool quitPosted = false;
+};
+Drive drive;
+
+constexpr UINT kTickMs = 10;
+constexpr int kMaxTicks = 2000;  // a watchdog, not a timing: the dialog shows on its first idle moment
+
+void Finish() {
+    drive.done = true;
+    KillTimer(nullptr, drive.timer);
+}
+
+void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD) {
+    if (drive.done) return;
+    const HWND window = drive.dialog->m_hWnd;
+    if (window && IsWindowVisible(window)) {
+        Finish();
+        (*drive.act)(window);
+    } else if (++drive.ticks > kMaxTicks) {
+        Finish();
+        ADD_FAILURE() << "the dialog never became visible";
+        if (window) {
+            PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+        } else {
+            drive.quitPosted = true;
+            PostQuitMessage(0);
+        }
+    }
+}
+
+}  // namespace
+
+INT_PTR RunDialogAndAct(CDialog& dialog, const std::function<void(HWND)>& act) {
+    drive = Drive{&dialog, &act};
+    drive.timer = SetTimer(nullptr, 0, kTickMs, OnTick);
+    EXPECT_NE(drive.timer, 0u);
+    const INT_PTR result = dialog.DoModal();
+    if (!drive.done) Finish();
+    if (drive.quitPosted) {
+        MSG msg;
+        PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    }
+    return result;
+}
+
+std::string WindowText(HWND window) {
+    char text[512] = "";
+    GetWindowTextA(window, text, sizeof(text));
+    return text;
+}
+
+std::string ItemText(HWND window, int id) { return WindowText(GetDlgItem(window, id)); }
+
+std::vector<std::string> ComboItems(HWND combo) {
+    std::vector<std::string> items;
+    const int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        const LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, i, 0);
+        std::string text(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
+        SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+        text.resize(text.find('\0'));
+        items.push_back(text);
+    }
+    return items;
+}
+
+void PressKey(UINT virtualKey) {
+    const HWND focus = GetFocus();
+    PostMessageA(focus, WM_KEYDOWN, virtualKey, 1);
+    PostMessageA(focus, WM_KEYUP, virtualKey, 0xC0000001);
+}
