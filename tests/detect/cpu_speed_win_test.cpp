@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstdlib>
+#include <cstdio>
 #include <vector>
 
 #include "detect/cpu_speed.h"
-#include "launcher/launcher_state.h"
 
 namespace {
 
@@ -63,16 +62,6 @@ TEST(MeasuredClock, AgreesWithTheSystemsFigureAndRestoresPriority) {
     std::printf("registry ~MHz %d, measured %d MHz, divide-flags test %d\n", registry, measured, IsCyrixProcessor());
     ASSERT_GT(registry, 0) << "the system has no figure to compare with";
     EXPECT_NEAR(measured, registry, registry / 10);
-}
-
-TEST(EstimatedClock, IsStoredAndFollowsTheDivideFlagsTest) {
-    cpuMHz = -1;
-    const int estimate = EstimateCpuSpeed();
-    EXPECT_EQ(cpuMHz, estimate);
-    if (IsCyrixProcessor())
-        EXPECT_EQ(estimate, ReadRegistryCpuMHz());
-    else
-        EXPECT_NEAR(estimate, ReadRegistryCpuMHz(), ReadRegistryCpuMHz() / 10);
 }
 
 }  // namespace

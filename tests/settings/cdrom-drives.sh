@@ -2,6 +2,7 @@
 # Lays out (setup) or removes (cleanup) the drives that install_location_tests expects,
 # in the Wine prefix of the build folder:
 #   m: CD-ROM whose folder is missing (no medium)   n: CD-ROM labelled OTHER
+#      (Wine 8 still answers GetVolumeInformation for it, with an empty label)
 #   o: CD-ROM labelled VESKA2                       p: hard disk labelled VESKA
 #   q: CD-ROM labelled veska                        r: CD-ROM labelled VESKA, with Datas\
 #   \\quimbo-server\share: a network share
