@@ -212,7 +212,7 @@ TEST_F(DisplayDevices, DeviceWithoutDirectDrawObjectKeepsItsSlot) {
         broken.createFails = createFails;
         broken.cooperativeLevelFails = !createFails;
         displays.devices = {Primary(), broken};
-        hardware3DAvailable = 1;
+        hardware3DAvailable = 0;  // the 3dfx verdict would set it
         Enumerate();
         EXPECT_EQ(displayDeviceCount, 2);
         EXPECT_EQ(displayDevices[2].is3dfxDriver, 1);
@@ -220,7 +220,7 @@ TEST_F(DisplayDevices, DeviceWithoutDirectDrawObjectKeepsItsSlot) {
         EXPECT_TRUE(IsZero(displayDevices[2].guid));
         EXPECT_STREQ(displayDevices[2].description, "");
         EXPECT_EQ(displayDevices[2].modeCount, 0);
-        EXPECT_EQ(hardware3DAvailable, 1);  // untouched
+        EXPECT_EQ(hardware3DAvailable, 0);  // untouched
     }
     ScriptedDevice primary = Primary();
     primary.cooperativeLevelFails = true;
