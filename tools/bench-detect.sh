@@ -9,11 +9,11 @@ runs=${1:-5}
 build=$root/build/win64
 report=$build/tools/detect_report/detect-report.exe
 [ -x "$build/wine-run.sh" ] && [ -f "$report" ] || { echo "build win64 first: $report is missing" >&2; exit 1; }
-source "$root/tools/xvfb.sh"
-start_display_if_needed
-
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
+# After our own trap: xvfb.sh sets the one that stops the display it starts.
+source "$root/tools/xvfb.sh"
+start_display_if_needed
 for i in $(seq "$runs"); do
   "$build/wine-run.sh" "$report" > "$out/run$i.txt"
 done
