@@ -119,7 +119,8 @@ INT_PTR CDialog::DoModal() {
     const HGLOBAL loaded = found ? ::LoadResource(instance, found) : nullptr;
     const void* bytes = loaded ? ::LockResource(loaded) : nullptr;
     const DWORD size = found ? ::SizeofResource(instance, found) : 0;
-    if (!bytes || size < sizeof(DLGTEMPLATE)) return -1;
+    constexpr DWORD kMaxTemplateSize = 0x10000;  // far above any of ours; keeps the copy's size exact
+    if (!bytes || size < sizeof(DLGTEMPLATE) || size > kMaxTemplateSize) return -1;
 
     // Build from a copy without WS_VISIBLE: the loop shows the window once it is idle.
     std::vector<DWORD> copy((size + 3) / 4);

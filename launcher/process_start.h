@@ -1,0 +1,13 @@
+#pragma once
+// The one way the launcher starts another program as a process (Windows only).
+
+// Starts `applicationPath` detached, in a new process group and with the system's
+// default error mode, and keeps nothing of it. Returns 1 when the process was created.
+// On failure the system's own text for the error is shown in a box without owner,
+// captioned with the current language's title, and 0 comes back. `commandLine` must be
+// writable, as the system may change it.
+int LaunchProgram(const char* applicationPath, char* commandLine, const char* workingDirectory);
+
+// Hands over to the installed launcher copy, started with an empty command line in the
+// installation folder. Starts and shows nothing when the installation is gone.
+void LaunchInstalledCopy();

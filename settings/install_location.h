@@ -1,0 +1,16 @@
+#pragma once
+// Where the launcher stands: is the game installed, and is it running from, or can it
+// find, the game's CD-ROM (Windows only). Every failure is a plain "no"; nothing is
+// shown or reported.
+
+// True when the registry names an installation folder holding both "bin\zorb.exe" and
+// "Quimbo.exe"; then installDir, gameExePath and rootExePath are refreshed. On false
+// they keep what they held.
+bool FindInstalledGame();
+
+// The lower-case letter of the first CD-ROM drive labelled "VESKA" (any case), or 0.
+// No box appears for drives without a medium.
+char FindCdDrive();
+
+// True when the current directory lies on a CD-ROM drive.
+bool IsRunningFromCd();

@@ -1,0 +1,75 @@
+#include <windows.h>
+
+#include <direct.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "settings/install_location.h"
+#include "settings/install_paths.h"
+
+namespace {
+
+constexpr const char* kInstallKey = "Software\\Velbrook\\Quimbo Marivel Demo";
+constexpr const char* kInstallValue = "installation path";
+
+// The stored folder, terminated even when the value was stored without a terminator.
+// A value longer than kMaxPath bytes fails.
+bool ReadInstallFolder(char (&folder)[kMaxPath + 1]) {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kInstallKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    DWORD size = kMaxPath;
+    const LONG status = RegQueryValueExA(key, kInstallValue, nullptr, nullptr, reinterpret_cast<BYTE*>(folder), &size);
+    RegCloseKey(key);
+    if (status != ERROR_SUCCESS || size > kMaxPath) return false;
+    folder[size] = '\0';
+    return true;
+}
+
+// Existence as the game sees it: a file that cannot be opened for reading is missing.
+bool OpensForReading(const char* path) {
+    FILE* file = std::fopen(path, "r");
+    if (!file) return false;
+    std::fclose(file);
+    return true;
+}
+
+}  // namespace
+
+bool FindInstalledGame() {
+    char folder[kMaxPath + 1];
+    InstallPaths paths;
+    if (!ReadInstallFolder(folder) || !MakeInstallPaths(folder, paths)) return false;
+    if (!OpensForReading(paths.gameExePath) || !OpensForReading(paths.rootExePath)) return false;
+    std::memcpy(installDir, paths.installDir, sizeof installDir);
+    std::memcpy(gameExePath, paths.gameExePath, sizeof gameExePath);
+    std::memcpy(rootExePath, paths.rootExePath, sizeof rootExePath);
+    return true;
+}
+
+char FindCdDrive() {
+    // While the scan runs, a drive without a medium fails quietly instead of asking.
+    const UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS);
+    char root[] = "a:\\";
+    char found = 0;
+    for (char letter = 'a'; letter <= 'z' && !found; ++letter) {
+        root[0] = letter;
+        if (GetDriveTypeA(root) != DRIVE_CDROM) continue;
+        char label[kMaxPath];
+        DWORD serial, maxComponentLength, fileSystemFlags;
+        if (!GetVolumeInformationA(root, label, sizeof label, &serial, &maxComponentLength, &fileSystemFlags,
+                                   nullptr, 0))
+            continue;
+        if (_strcmpi(label, "VESKA") == 0) found = letter;
+    }
+    SetErrorMode(previousMode);
+    return found;
+}
+
+bool IsRunningFromCd() {
+    char directory[kMaxPath];
+    // A directory too long for the buffer is no drive root we could test.
+    if (!_getcwd(directory, sizeof directory)) return false;
+    if (std::strlen(directory) > 3) directory[3] = '\0';
+    return GetDriveTypeA(directory) == DRIVE_CDROM;
+}

@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <tuple>
+#include <vector>
+
+#include "detect/display_devices_win.h"
+#include "launcher/launcher_state.h"
+#include "tests/detect/probe_window.h"
+
+namespace {
+
+using Mode = std::tuple<int32_t, int32_t, int32_t>;
+
+HRESULT CALLBACK CollectMode(LPDDSURFACEDESC mode, LPVOID context) {
+    static_cast<std::vector<Mode>*>(context)->emplace_back(mode->dwWidth, mode->dwHeight,
+                                                            mode->ddpfPixelFormat.dwRGBBitCount);
+    return DDENUMRET_OK;
+}
+
+// The primary device's modes straight from DirectDraw, in the table's order.
+std::vector<Mode> PrimaryModes() {
+    std::vector<Mode> modes;
+    IDirectDraw* directDraw = nullptr;
+    if (DirectDrawCreate(nullptr, &directDraw, nullptr) != DD_OK) return modes;
+    directDraw->EnumDisplayModes(0, nullptr, &modes, CollectMode);
+    directDraw->Release();
+    if (modes.size() > kMaxDisplayModes) modes.resize(kMaxDisplayModes);
+    std::stable_sort(modes.begin(), modes.end(), [](const Mode& a, const Mode& b) {
+        return std::get<0>(a) * std::get<1>(a) + std::get<2>(a) < std::get<0>(b) * std::get<1>(b) + std::get<2>(b);
+    });
+    return modes;
+}
+
+std::vector<Mode> TableModes(int slot) {
+    const DisplayDevice& d = displayDevices[slot];
+    std::vector<Mode> modes;
+    for (int i = 0; i < d.modeCount; ++i) modes.emplace_back(d.modeWidth[i], d.modeHeight[i], d.modeBitsPerPixel[i]);
+    return modes;
+}
+
+class RealDisplayDevices : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::memset(displayDevices, 0, sizeof displayDevices);
+        checkGdi = 1;
+        hardware3DAvailable = 0;
+        gameConfig.hardware3DState = 2;
+    }
+};
+
+TEST_F(RealDisplayDevices, PrimaryDeviceHasItsModesSortedAndTheProbeVerdict) {
+    ProbeWindow window;
+    EnumerateDisplayDevices(window.handle());
+    ASSERT_GE(displayDeviceCount, 1);
+    ASSERT_LE(displayDeviceCount, 4);
+    const DisplayDevice& primary = displayDevices[1];
+    const DeviceGuid zero{};
+    EXPECT_EQ(std::memcmp(&primary.guid, &zero, sizeof zero), 0);
+    EXPECT_GT(std::strlen(primary.description), 0u);
+    EXPECT_EQ(TableModes(1), PrimaryModes());
+
+    // The desktop's own mode is among them.
+    HDC screen = GetDC(nullptr);
+    const Mode desktop(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), GetDeviceCaps(screen, BITSPIXEL));
+    ReleaseDC(nullptr, screen);
+    const std::vector<Mode> modes = TableModes(1);
+    EXPECT_NE(std::find(modes.begin(), modes.end(), desktop), modes.end());
+
+    EXPECT_EQ(primary.hardware3D, gameConfig.hardware3DState);
+    if (displayDeviceCount == 1) {
+        EXPECT_EQ(hardware3DAvailable, primary.hardware3D);
+    }
+    EXPECT_EQ(displayDevices[0].modeCount, 0);
+}
+
+TEST_F(RealDisplayDevices, WithoutAWindowThePrimaryDeviceIsNotAccelerated) {
+    EnumerateDisplayDevices(HWND(nullptr));
+    ASSERT_GE(displayDeviceCount, 1);
+    EXPECT_EQ(displayDevices[1].hardware3D, 0);
+    EXPECT_EQ(gameConfig.hardware3DState, 0);
+    EXPECT_EQ(TableModes(1), PrimaryModes());
+}
+
+}  // namespace

@@ -1,0 +1,40 @@
+#!/bin/bash
+# Times the hardware detection under Wine (not a test): runs detect-report.exe of the
+# win64 build several times and prints, per step, the fastest and the median time, and
+# the processor clock as Wine's registry, the measurement and /proc/cpuinfo give it.
+# Usage: tools/bench-detect.sh [runs, default 5]. Build win64 first (tools/build-all.sh).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+runs=${1:-5}
+build=$root/build/win64
+report=$build/tools/detect_report/detect-report.exe
+[ -x "$build/wine-run.sh" ] && [ -f "$report" ] || { echo "build win64 first: $report is missing" >&2; exit 1; }
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+# After our own trap: xvfb.sh sets the one that stops the display it starts.
+source "$root/tools/xvfb.sh"
+start_display_if_needed
+for i in $(seq "$runs"); do
+  "$build/wine-run.sh" "$report" > "$out/run$i.txt"
+done
+
+# <pattern>: fastest and median of the "(N ms)" figure over the runs.
+summary() {
+  grep -h "$1" "$out"/run*.txt | sed -E 's/.*\(([0-9.]+) ms\).*/\1/' | sort -g |
+    awk '{ v[NR] = $1 } END { printf "min %8.1f ms   median %8.1f ms   (%d runs)\n", v[1], v[int((NR + 1) / 2)], NR }'
+}
+echo "== durations under Wine"
+printf '%-44s' "EnumerateDisplayDevices with the probe:"; summary '^EnumerateDisplayDevices'
+printf '%-44s' "OpenGL probe alone on a fresh window:"; summary '^probe on a fresh window'
+printf '%-44s' "MeasureCpuMHzWithTsc:"; summary '^time-stamp measurement'
+printf '%-44s' "EstimateCpuSpeed (whole):"; summary '^EstimateCpuSpeed'
+echo "== DirectDraw's own calls (first run)"
+grep -E '^DirectDraw' "$out/run1.txt"
+echo "== processor clock"
+echo "registry ~MHz:        $(grep -h '^registry ~MHz' "$out/run1.txt" | sed -E 's/registry ~MHz: ([0-9]+).*/\1/')"
+echo "measured (each run):  $(grep -h '^time-stamp measurement' "$out"/run*.txt | sed -E 's/.*: ([0-9]+) MHz.*/\1/' | tr '\n' ' ')"
+echo "cpuMHz (each run):    $(grep -h '^EstimateCpuSpeed' "$out"/run*.txt | sed -E 's/.*cpuMHz ([0-9]+).*/\1/' | tr '\n' ' ')"
+echo "divide-flags test:    $(grep -h '^divide-flags test' "$out/run1.txt" | sed -E 's/.*: ([0-9]).*/\1/')"
+echo "/proc/cpuinfo:        $(grep -m1 'cpu MHz' /proc/cpuinfo | sed 's/.*: //') MHz ($(grep -m1 'model name' /proc/cpuinfo | sed 's/.*: //'))"
+echo "== what was found (first run)"
+grep -vE '\(|^DirectDraw' "$out/run1.txt"
