@@ -1,10 +1,12 @@
 #include "launcher/launcher_dlg.h"
 
 #include "detect/display_devices_win.h"
+#include "detect/probe_window.h"
 #include "dialogs/language_dlg.h"
 #include "framework/instance.h"
 #include "framework/localized_text.h"
 #include "framework/message_map.h"
+#include "framework/paint_dc.h"
 #include "launcher/launcher_state.h"
 #include "launcher/process_start.h"
 #include "launcher/web_site.h"
@@ -71,8 +73,12 @@ BOOL CLauncherDlg::OnInitDialog() {
     mainDialog = this;
     CDialog::OnInitDialog();
     HINSTANCE instance = AfxGetInstanceHandle();
-    // The defaults below depend on what this finds, so it comes first.
-    EnumerateDisplayDevices(m_hWnd);
+    // The defaults below depend on what this finds, so it comes first. The OpenGL
+    // probe draws on a hidden window of its own, not on this dialog.
+    {
+        ProbeWindow probeWindow;
+        EnumerateDisplayDevices(probeWindow.handle());
+    }
 
     if (FindInstalledGame()) {
         if (IsRunningFromCd()) {
@@ -105,10 +111,22 @@ BOOL CLauncherDlg::OnInitDialog() {
     if (!IsLanguageIndex(gameConfig.languageIndex)) gameConfig.languageIndex = English;
 
     CreateMarkerWindow();
+    FitPictureToClientArea();
     SendMessage(WM_SETICON, ICON_SMALL,
                 reinterpret_cast<LPARAM>(::LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP))));
     LocalizeControls();
     return TRUE;
+}
+
+void CLauncherDlg::FitPictureToClientArea() {
+    // The template sizes the dialog in font units; where the system's dialog font is
+    // wider or narrower than the one it was laid out with, the picture is stretched to
+    // the client area rather than leaving a bare strip beside it.
+    RECT client;
+    GetClientRect(&client);
+    const LONG_PTR style = ::GetWindowLongPtrA(m_background.m_hWnd, GWL_STYLE);
+    ::SetWindowLongPtrA(m_background.m_hWnd, GWL_STYLE, style | SS_REALSIZECONTROL);
+    ::SetWindowPos(m_background.m_hWnd, nullptr, 0, 0, client.right, client.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CLauncherDlg::LocalizeControls() {

@@ -52,6 +52,7 @@ protected:
 
 private:
     void StartInstaller();
+    void FitPictureToClientArea();
     HBITMAP m_titlePicture = nullptr;  // the language's picture we set on the background
 
     DECLARE_MESSAGE_MAP()

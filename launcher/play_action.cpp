@@ -1,5 +1,6 @@
 // Play starts the installed game with its switches and ends the launcher; without an
 // installation the same button reads Install and starts the installer.
+#include <windows.h>
 #include <direct.h>
 
 #include "launcher/game_launch.h"
@@ -19,7 +20,7 @@ void CLauncherDlg::OnPlay() {
     }
     GameLaunch launch;
     if (!PrepareGameLaunch(launch)) {
-        ShowLaunchFailure(ERROR_FILENAME_EXCED_RANGE);
+        ShowStartFailure(ERROR_FILENAME_EXCED_RANGE);
         return;
     }
     if (launch.saveConfigFirst) SaveConfig();
@@ -36,7 +37,7 @@ void CLauncherDlg::StartInstaller() {
     char installer[kMaxPath];
     char commandLine[kMaxPath] = "";
     if (!::_getcwd(folder, sizeof folder) || !JoinPath(installer, folder, kInstallerName)) {
-        ShowLaunchFailure(ERROR_FILENAME_EXCED_RANGE);
+        ShowStartFailure(ERROR_FILENAME_EXCED_RANGE);
         return;
     }
     if (LaunchProgram(installer, commandLine, folder) == 1) ::PostQuitMessage(0);

@@ -11,3 +11,7 @@ int LaunchProgram(const char* applicationPath, char* commandLine, const char* wo
 // Hands over to the installed launcher copy, started with an empty command line in the
 // installation folder. Starts and shows nothing when the installation is gone.
 void LaunchInstalledCopy();
+
+// The failure box of LaunchProgram for a system error code, also for a start that
+// could not even be attempted (a path too long for its buffer).
+void ShowStartFailure(unsigned long error);

@@ -8,9 +8,7 @@
 #include "settings/install_location.h"
 #include "settings/path_text.h"
 
-namespace {
-
-void ShowStartFailure(DWORD error) {
+void ShowStartFailure(unsigned long error) {
     const CString caption = LoadMessage(IDS_TITLE, gameConfig.languageIndex);
     char* text = nullptr;
     FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
@@ -18,8 +16,6 @@ void ShowStartFailure(DWORD error) {
     MessageBoxA(nullptr, text ? text : "", caption, MB_OK);
     LocalFree(text);
 }
-
-}  // namespace
 
 int LaunchProgram(const char* applicationPath, char* commandLine, const char* workingDirectory) {
     STARTUPINFOA startup{};

@@ -7,7 +7,7 @@
 
 #include "detect/display_devices_win.h"
 #include "launcher/launcher_state.h"
-#include "tests/detect/probe_window.h"
+#include "detect/probe_window.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "detect/opengl_probe_win.h"
 #include "launcher/launcher_state.h"
-#include "tests/detect/probe_window.h"
+#include "detect/probe_window.h"
 
 namespace {
 

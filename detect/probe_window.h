@@ -1,6 +1,7 @@
 #pragma once
-// A hidden top-level window of its own for each OpenGL test: a window takes a pixel
-// format only once.
+// A hidden window of its own for the OpenGL probe. A window takes a pixel format only
+// once and keeps it for life; under Wine a window with a pixel format also stops
+// showing what GDI draws on it. So the probe never draws on a window anyone sees.
 #include <windows.h>
 
 class ProbeWindow {
@@ -8,7 +9,9 @@ public:
     ProbeWindow()
         : window_(CreateWindowExA(0, "STATIC", "probe", WS_POPUP, 0, 0, 64, 64, nullptr, nullptr,
                                   GetModuleHandleA(nullptr), nullptr)) {}
-    ~ProbeWindow() { DestroyWindow(window_); }
+    ~ProbeWindow() {
+        if (window_) DestroyWindow(window_);
+    }
     ProbeWindow(const ProbeWindow&) = delete;
     ProbeWindow& operator=(const ProbeWindow&) = delete;
 
