@@ -29,12 +29,12 @@ TEST(PathText, AppendsToItself) {
 namespace {
 
 TEST(PathText, JoinPathAddsOneSeparator) {
-    char buffer[12];
+    char buffer[16];
     EXPECT_TRUE(JoinPath(buffer, "E:\\", "setup.exe"));
     EXPECT_STREQ(buffer, "E:\\setup.exe");
     EXPECT_TRUE(JoinPath(buffer, "E:\\cd", "a.exe"));
     EXPECT_STREQ(buffer, "E:\\cd\\a.exe");
-    EXPECT_FALSE(JoinPath(buffer, "E:\\cdrom", "a.exe"));  // the separator leaves no room
+    EXPECT_FALSE(JoinPath(buffer, "E:\\cdrom12", "a.exe"));  // the separator leaves no room
     EXPECT_STREQ(buffer, "E:\\cd\\a.exe");
 }
 
