@@ -110,8 +110,7 @@ void SortDisplayModes(DisplayDevice& device) {
 }
 
 int IsSupportedResolution(int width, int height) {
-    static const int kSizes[][2] = {{320, 240}, {512, 384}, {640, 480}, {800, 600}, {1024, 768}};
-    for (const auto& size : kSizes)
-        if (size[0] == width && size[1] == height) return 1;
+    for (const Resolution& size : kSupportedResolutions)
+        if (size.width == width && size.height == height) return 1;
     return 0;
 }

@@ -49,5 +49,15 @@ bool HandleDisplayMode(uint32_t width, uint32_t height, uint32_t bitsPerPixel);
 // Ascending by width * height + bits per pixel.
 void SortDisplayModes(DisplayDevice& device);
 
-// 1 for the five sizes the game can run in: 320x240 to 1024x768.
+struct Resolution {
+    int width;
+    int height;
+};
+
+// The five sizes the game can run in, smallest first.
+constexpr int kSupportedResolutionCount = 5;
+inline constexpr Resolution kSupportedResolutions[kSupportedResolutionCount] = {
+    {320, 240}, {512, 384}, {640, 480}, {800, 600}, {1024, 768}};
+
+// 1 for one of kSupportedResolutions.
 int IsSupportedResolution(int width, int height);

@@ -1,4 +1,21 @@
-// Settings opens the video options dialog (not yet wired).
+// Settings: the video options dialog, then save or take the changes back.
+#include "dialogs/video_options_dlg.h"
 #include "launcher/launcher_dlg.h"
+#include "launcher/launcher_state.h"
+#include "settings/game_config.h"
 
-void CLauncherDlg::OnSettings() {}
+void CLauncherDlg::OnSettings() {
+    const INT_PTR result = videoOptionsDlg.DoModal();
+    if (result == IDOK) {
+        SaveConfig();
+        LocalizeControls();  // the language may have changed
+    } else if (result == IDCANCEL) {
+        // LoadConfig throws the stored record away, and writes the defaults over it,
+        // when the renderer in memory is the hardware one while no accelerator was
+        // found. In memory now is only what the dialog picked, about to be replaced:
+        // judge the file alone, as at start-up, where the record is still all zero.
+        gameConfig.renderer = RenderSoftware8;
+        LoadConfig();
+    }
+    // Any other result: the dialog could not be built, and nothing changed.
+}

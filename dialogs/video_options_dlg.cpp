@@ -1,0 +1,119 @@
+#include "dialogs/video_options_dlg.h"
+
+#include "dialogs/language_combo.h"
+#include "dialogs/video_options_lists.h"
+#include "framework/localized_text.h"
+#include "launcher/launcher_state.h"
+#include "res/resource.h"
+
+// Its constructor only records the template: nothing here needs the program running.
+CVideoOptionsDlg videoOptionsDlg;
+
+BEGIN_MESSAGE_MAP(CVideoOptionsDlg, CDialog)
+ON_CBN_SELCHANGE(IDC_RENDERER_COMBO, OnRendererChange)
+ON_BN_CLICKED(IDC_FULLSCREEN, OnWindowModeClicked)
+ON_BN_DOUBLECLICKED(IDC_FULLSCREEN, OnWindowModeDoubleClicked)
+ON_BN_CLICKED(IDC_WINDOWED, OnWindowModeClicked)
+ON_BN_DOUBLECLICKED(IDC_WINDOWED, OnWindowModeDoubleClicked)
+ON_WM_CLOSE()
+END_MESSAGE_MAP()
+
+CVideoOptionsDlg::CVideoOptionsDlg(CWnd* pParent) : CDialog(IDD_VIDEO_OPTIONS, pParent) {}
+
+CVideoOptionsDlg::~CVideoOptionsDlg() = default;
+
+void CVideoOptionsDlg::DoDataExchange(CDataExchange* pDX) {
+    DDX_Control(pDX, IDC_WINDOWED, m_windowedRadio);
+    DDX_Control(pDX, IDC_FULLSCREEN, m_fullscreenRadio);
+    DDX_Control(pDX, IDC_RESOLUTION_COMBO, m_resolutionCombo);
+    DDX_Control(pDX, IDC_RESOLUTION_LABEL, m_resolutionLabel);
+    DDX_Control(pDX, IDC_RENDERER_LABEL, m_rendererLabel);
+    DDX_Control(pDX, IDC_VIDEO_GROUP, m_videoGroup);
+    DDX_Control(pDX, IDC_RENDERER_COMBO, m_rendererCombo);
+    DDX_Control(pDX, IDC_LANGUAGE_LABEL, m_languageLabel);
+    DDX_Control(pDX, IDC_LANGUAGE_COMBO, m_languageCombo);
+    DDX_Control(pDX, IDC_LANGUAGE_GROUP, m_languageGroup);
+}
+
+BOOL CVideoOptionsDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    // The option dialogs carry the English title in every language; OK and Cancel
+    // keep the template's texts.
+    SetWindowText(LoadMessage(IDS_TITLE, English));
+    m_rendererCombo.ResetContent();
+
+    const int32_t language = gameConfig.languageIndex;
+    m_videoGroup.SetWindowText(LoadMessage(IDS_VIDEO_OPTIONS, language));
+    m_rendererLabel.SetWindowText(LoadMessage(IDS_RENDERER, language));
+    m_resolutionLabel.SetWindowText(LoadMessage(IDS_RESOLUTION, language));
+    m_windowedRadio.SetWindowText(LoadMessage(IDS_WINDOWED, language));
+    m_fullscreenRadio.SetWindowText(LoadMessage(IDS_FULLSCREEN, language));
+
+    const std::vector<Message> renderers = RendererItems(displayDevices);
+    for (Message renderer : renderers) m_rendererCombo.AddString(LoadMessage(renderer, language));
+    m_rendererCombo.SetCurSel(RendererItemToSelect(gameConfig.renderer, static_cast<int>(renderers.size())));
+
+    (gameConfig.fullScreen ? m_fullscreenRadio : m_windowedRadio).SetCheck(BST_CHECKED);
+    FillResolutionList();
+    SelectStoredResolution();
+
+    m_languageGroup.SetWindowText(LoadMessage(IDS_LANGUAGE, language));
+    m_languageLabel.SetWindowText(LoadMessage(IDS_SELECT_LANGUAGE, language));
+    gameConfig.languageIndex = FillLanguageCombo(m_languageCombo, language);
+    return TRUE;
+}
+
+void CVideoOptionsDlg::FillResolutionList() {
+    const int renderer = m_rendererCombo.GetCurSel();
+    gameConfig.renderer = renderer;
+
+    m_resolutionCombo.ResetContent();
+    m_windowedRadio.EnableWindow(TRUE);
+    if (!WindowedAllowed(renderer, displayDevices)) {
+        m_windowedRadio.EnableWindow(FALSE);
+        m_windowedRadio.SetCheck(BST_UNCHECKED);
+        m_fullscreenRadio.SetCheck(BST_CHECKED);
+    }
+    const std::vector<ResolutionItem> items =
+        m_windowedRadio.GetCheck() == BST_CHECKED
+            ? WindowedResolutions(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN))
+            : FullScreenResolutions(renderer, displayDevices);
+    for (const ResolutionItem& item : items) {
+        const int index = m_resolutionCombo.AddString(item.text.c_str());
+        if (index >= 0) m_resolutionCombo.SetItemData(index, item.data);
+    }
+    m_resolutionCombo.SetCurSel(0);
+}
+
+void CVideoOptionsDlg::SelectStoredResolution() {
+    // Without a match the first item, selected by FillResolutionList, stays.
+    const int count = m_resolutionCombo.GetCount();
+    for (int index = 0; index < count; ++index) {
+        const auto data = static_cast<uint32_t>(m_resolutionCombo.GetItemData(index));
+        if (ItemDataWidth(data) == gameConfig.screenWidth && ItemDataHeight(data) == gameConfig.screenHeight) {
+            m_resolutionCombo.SetCurSel(index);
+            return;
+        }
+    }
+}
+
+void CVideoOptionsDlg::OnOK() {
+    gameConfig.renderer = m_rendererCombo.GetCurSel();
+    // An empty list (full screen on a display without a 16-bit mode of the five
+    // sizes) keeps the size the game had rather than storing CB_ERR as a size.
+    const int resolution = m_resolutionCombo.GetCurSel();
+    if (resolution != CB_ERR) {
+        const auto data = static_cast<uint32_t>(m_resolutionCombo.GetItemData(resolution));
+        gameConfig.screenWidth = ItemDataWidth(data);
+        gameConfig.screenHeight = ItemDataHeight(data);
+    }
+    gameConfig.fullScreen = m_fullscreenRadio.GetCheck() == BST_CHECKED ? 1 : 0;
+    gameConfig.languageIndex = SelectedLanguage(m_languageCombo);
+    CDialog::OnOK();
+}
+
+void CVideoOptionsDlg::OnRendererChange() { FillResolutionList(); }
+
+void CVideoOptionsDlg::OnWindowModeClicked() { FillResolutionList(); }
+
+void CVideoOptionsDlg::OnWindowModeDoubleClicked() { FillResolutionList(); }

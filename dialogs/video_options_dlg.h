@@ -1,0 +1,50 @@
+#pragma once
+// The video options behind the main dialog's Settings button: renderer, resolution,
+// window mode and language. It edits gameConfig in memory only; the main dialog saves
+// after OK and reloads after Cancel. The renderer follows the list as soon as the
+// user picks one, and a language the list lacks becomes English as the dialog opens.
+#include "framework/button.h"
+#include "framework/combo_box.h"
+#include "framework/dialog.h"
+#include "framework/static.h"
+
+class CVideoOptionsDlg : public CDialog {
+public:
+    explicit CVideoOptionsDlg(CWnd* pParent = nullptr);
+    ~CVideoOptionsDlg() override;
+
+    BOOL OnInitDialog() override;
+
+    // Refills the resolutions for the renderer and window mode now chosen, selects the
+    // first, and stores the renderer in gameConfig.
+    void FillResolutionList();
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    void OnOK() override;
+    // Cancel is CDialog's; so is the close box, which the system turns into Cancel.
+
+    void OnRendererChange();
+    void OnWindowModeClicked();
+    void OnWindowModeDoubleClicked();
+
+    CButton m_windowedRadio;
+    CButton m_fullscreenRadio;
+    CComboBox m_resolutionCombo;
+    CStatic m_resolutionLabel;
+    CStatic m_rendererLabel;
+    CStatic m_languageLabel;
+    CButton m_videoGroup;
+    CButton m_languageGroup;
+    CComboBox m_rendererCombo;
+    CComboBox m_languageCombo;
+
+private:
+    void SelectStoredResolution();
+
+    DECLARE_MESSAGE_MAP()
+};
+
+// The one video options dialog, built before the program starts; every Settings click
+// runs it again with a fresh window.
+extern CVideoOptionsDlg videoOptionsDlg;
