@@ -9,6 +9,30 @@
 // Its constructor only records the template: nothing here needs the program running.
 CVideoOptionsDlg videoOptionsDlg;
 
+namespace {
+
+// Some languages' renderer texts are wider than the template's box. The box itself
+// keeps its place, but the opened list shows every text whole.
+void WidenListToItsTexts(CComboBox& combo) {
+    const HDC dc = combo.GetDC();
+    if (!dc) return;
+    const HGDIOBJ previousFont = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(combo.SendMessage(WM_GETFONT)));
+    LONG widest = 0;
+    const int count = combo.GetCount();
+    for (int index = 0; index < count; ++index) {
+        CString text;
+        combo.GetLBText(index, text);
+        SIZE size;
+        if (::GetTextExtentPoint32A(dc, text, text.GetLength(), &size) && size.cx > widest) widest = size.cx;
+    }
+    ::SelectObject(dc, previousFont);
+    combo.ReleaseDC(dc);
+    // The list's own frame and item margins, and room for a scroll bar.
+    combo.SetDroppedWidth(static_cast<int>(widest) + 4 * ::GetSystemMetrics(SM_CXEDGE) + ::GetSystemMetrics(SM_CXVSCROLL));
+}
+
+}  // namespace
+
 BEGIN_MESSAGE_MAP(CVideoOptionsDlg, CDialog)
 ON_CBN_SELCHANGE(IDC_RENDERER_COMBO, OnRendererChange)
 ON_BN_CLICKED(IDC_FULLSCREEN, OnWindowModeClicked)
@@ -51,6 +75,7 @@ BOOL CVideoOptionsDlg::OnInitDialog() {
 
     const std::vector<Message> renderers = RendererItems(displayDevices);
     for (Message renderer : renderers) m_rendererCombo.AddString(LoadMessage(renderer, language));
+    WidenListToItsTexts(m_rendererCombo);
     m_rendererCombo.SetCurSel(RendererItemToSelect(gameConfig.renderer, static_cast<int>(renderers.size())));
 
     (gameConfig.fullScreen ? m_fullscreenRadio : m_windowedRadio).SetCheck(BST_CHECKED);

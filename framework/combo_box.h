@@ -14,6 +14,8 @@ public:
     int SetItemData(int index, DWORD_PTR data) {
         return static_cast<int>(SendMessage(CB_SETITEMDATA, static_cast<WPARAM>(index), static_cast<LPARAM>(data)));
     }
+    // The opened list is at least this many pixels wide, never narrower than the box.
+    int SetDroppedWidth(int width) { return static_cast<int>(SendMessage(CB_SETDROPPEDWIDTH, static_cast<WPARAM>(width))); }
     // CB_ERR for an index without an item.
     DWORD_PTR GetItemData(int index) const {
         return static_cast<DWORD_PTR>(::SendMessageA(m_hWnd, CB_GETITEMDATA, static_cast<WPARAM>(index), 0));

@@ -263,6 +263,29 @@ TEST_F(VideoOptionsDialog, ItalianTextsWithTheEnglishCaption) {
                                       "Con scheda 3D"}));
 }
 
+// The German software texts are wider than the template's box; the opened list is not.
+TEST_F(VideoOptionsDialog, TheRendererListOpensWideEnoughForGermanTexts) {
+    for (int32_t language : {English, German}) {
+        gameConfig.languageIndex = language;
+        LRESULT droppedWidth = 0;
+        RECT box = {};
+        Shown shown;
+        EXPECT_EQ(Run(shown,
+                      [&](HWND d) {
+                          const HWND combo = ui::Control(d, IDC_RENDERER_COMBO);
+                          droppedWidth = SendMessageA(combo, CB_GETDROPPEDWIDTH, 0, 0);
+                          GetWindowRect(combo, &box);
+                          Press(d, IDCANCEL);
+                      }),
+                  IDCANCEL);
+        if (language == German) {
+            EXPECT_GT(droppedWidth, box.right - box.left);
+        } else {
+            EXPECT_EQ(droppedWidth, box.right - box.left);
+        }
+    }
+}
+
 TEST_F(VideoOptionsDialog, OkStoresEveryChoice) {
     Shown shown;
     EXPECT_EQ(Run(shown,

@@ -197,7 +197,7 @@ TEST(DialogTemplates, VideoOptionsDialog) {
                           {1001, "COMBOBOX", 26, 59, 145, 114, list, 0, ""},
                           {1012, "BUTTON", 7, 3, 184, 97, child | BS_GROUPBOX, 0, ""},
                           {1007, "BUTTON", 28, 82, 62, 8, child | WS_GROUP | WS_TABSTOP | BS_AUTORADIOBUTTON, 0, ""},
-                          {1008, "BUTTON", 99, 82, 62, 8, child | BS_AUTORADIOBUTTON, 0, ""},
+                          {1008, "BUTTON", 99, 82, 72, 8, child | BS_AUTORADIOBUTTON, 0, ""},
                           {1021, "BUTTON", 7, 99, 184, 54, child | BS_GROUPBOX, 0, ""},
                           {1013, "STATIC", 26, 109, 145, 11, label, 0, ""},
                           {1002, "COMBOBOX", 26, 131, 145, 114, list, 0, ""},
