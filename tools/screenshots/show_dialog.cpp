@@ -2,10 +2,14 @@
 //   show_dialog language <languageIndex>   the language question
 //   show_dialog picture <bitmapId> <languageIndex>   the main dialog's template
 //       with that picture, its buttons labelled in the language
+//   show_dialog video <languageIndex> [renderers]   the video options on a machine
+//       with an accelerated display, the renderer list dropped open if asked
 #include <cstdlib>
 #include <cstring>
 
+#include "detect/display_devices.h"
 #include "dialogs/language_dlg.h"
+#include "dialogs/video_options_dlg.h"
 #include "framework/framework.h"
 #include "launcher/launcher_state.h"
 #include "res/resource.h"
@@ -36,6 +40,40 @@ protected:
     int32_t m_language;
 };
 
+// Opens the renderer list once the dialog shows, so that every renderer text is seen.
+// The dialog's activation may come later and raise it over the list, so every tick
+// puts the list back on top.
+void CALLBACK DropRendererList(HWND, UINT, UINT_PTR, DWORD) {
+    const HWND dialog = videoOptionsDlg.m_hWnd;
+    if (!dialog || !::IsWindowVisible(dialog)) return;
+    const HWND combo = ::GetDlgItem(dialog, IDC_RENDERER_COMBO);
+    if (!::SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0)) ::SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    COMBOBOXINFO info = {sizeof info};
+    if (!::GetComboBoxInfo(combo, &info) || !info.hwndList) return;
+    // A change of z-order restacks the X window even where the list already counts
+    // as the top one.
+    for (HWND order : {HWND_NOTOPMOST, HWND_TOPMOST})
+        ::SetWindowPos(info.hwndList, order, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void ShowVideoOptions(int32_t language, bool dropRenderers) {
+    DisplayDevice& primary = displayDevices[1];
+    primary.hardware3D = 1;
+    for (const Resolution& size : kSupportedResolutions) {
+        primary.modeWidth[primary.modeCount] = size.width;
+        primary.modeHeight[primary.modeCount] = size.height;
+        primary.modeBitsPerPixel[primary.modeCount] = 16;
+        ++primary.modeCount;
+    }
+    gameConfig.languageIndex = language;
+    gameConfig.renderer = RenderSoftware8;
+    gameConfig.screenWidth = 640;
+    gameConfig.screenHeight = 480;
+    gameConfig.fullScreen = 1;
+    if (dropRenderers) ::SetTimer(nullptr, 0, 50, DropRendererList);
+    videoOptionsDlg.DoModal();
+}
+
 class ShowDialogApp : public CWinApp {
 public:
     BOOL InitInstance() override {
@@ -48,6 +86,8 @@ public:
             PicturePreview dialog(std::atoi(__argv[2]), std::atoi(__argv[3]));
             m_pMainWnd = &dialog;
             dialog.DoModal();
+        } else if (__argc >= 3 && std::strcmp(__argv[1], "video") == 0) {
+            ShowVideoOptions(std::atoi(__argv[2]), __argc >= 4 && std::strcmp(__argv[3], "renderers") == 0);
         }
         return FALSE;
     }
