@@ -24,6 +24,8 @@ bool WriteBmp(const std::string& path, const BITMAPINFOHEADER& header, const voi
 bool SaveScreenshot(HWND window, const std::string& bmpPath) {
     RECT area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     if (window && !GetWindowRect(window, &area)) return false;
+    // Paints still pending in the window's own thread are done before this returns.
+    if (window) RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     const LONG width = area.right - area.left, height = area.bottom - area.top;
     if (width <= 0 || height <= 0) return false;
 

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "settings/game_config.h"
+#include "tests/support/key_value_report.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/ui_driver.h"
 #include "tools/zorb/game_window.h"
@@ -15,18 +16,6 @@
 namespace {
 
 constexpr const char* kReport = "bin/zorb-report.txt";
-
-std::map<std::string, std::string> ParseReport(const std::string& text) {
-    std::map<std::string, std::string> items;
-    std::istringstream lines(text);
-    std::string line;
-    while (std::getline(lines, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        size_t equals = line.find('=');
-        if (equals != std::string::npos) items[line.substr(0, equals)] = line.substr(equals + 1);
-    }
-    return items;
-}
 
 std::string RecordBytes(const GameConfig& config) {
     return std::string(reinterpret_cast<const char*>(&config), sizeof config);
@@ -88,7 +77,7 @@ TEST_F(ZorbTest, ReportsTheCommandLineWorkingDirectoryAndRecordItReceived) {
     HWND window = StartGame(switches);
     ASSERT_NE(window, nullptr);
     std::string text = ReadBytes(kReport);
-    auto report = ParseReport(text);
+    auto report = ParseKeyValueReport(text);
     EXPECT_EQ(report["commandLine"], switches);
     EXPECT_EQ(report["workingDirectory"], (install.path() / "bin").string());
     EXPECT_EQ(report["config"], "ok");
@@ -114,7 +103,7 @@ TEST_F(ZorbTest, ReportsTheCommandLineWorkingDirectoryAndRecordItReceived) {
 TEST_F(ZorbTest, EscClosesTheGameAndAMissingRecordIsReported) {
     HWND window = StartGame(" /b00\t/x1\n/y2");
     ASSERT_NE(window, nullptr);
-    auto report = ParseReport(ReadBytes(kReport));
+    auto report = ParseKeyValueReport(ReadBytes(kReport));
     EXPECT_EQ(report["commandLine"], " /b00\\x09/x1\\x0A/y2") << "control characters cannot break a line";
     EXPECT_EQ(report["config"], "missing");
     EXPECT_EQ(report.count("configVersion"), 0u);
@@ -129,7 +118,7 @@ TEST_F(ZorbTest, ARecordOfTheWrongSizeIsReportedCleanly) {
         WriteBytes("bin/config.pc", std::string(size, '\x10'));
         HWND window = StartGame(" /b00");
         ASSERT_NE(window, nullptr);
-        auto report = ParseReport(ReadBytes(kReport));
+        auto report = ParseKeyValueReport(ReadBytes(kReport));
         EXPECT_EQ(report["config"], "wrong size " + std::to_string(size));
         EXPECT_EQ(report.count("renderer"), 0u);
         ASSERT_TRUE(ui::PostClose(window));

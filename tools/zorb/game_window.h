@@ -5,7 +5,8 @@
 
 #include <string>
 
-constexpr const char* kGameWindowClass = "VESKA Game Demo";
+#include "launcher/window_classes.h"
+
 constexpr int kReportTextId = 1002;  // read-only edit control holding the report
 
 // Shows the window and runs its message loop until the window is closed (close box,

@@ -1,0 +1,215 @@
+// Read me, the web site and the manual under Wine, with recorder programs standing in
+// for Notepad, the web browser, the PDF reader and its installer.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "res/resource.h"
+#include "tests/e2e/launcher_world.h"
+#include "tests/support/key_value_report.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kReaderKey = "Software\\adobe\\acrobat\\exe";
+constexpr const char* kWebHandlerKey = "http\\shell\\open\\command";
+const char* const kReadmeStems[] = {"Readme", "lisezmoi", "liesmich", "Leeme", "Leggimi", "Leesmij"};
+
+std::string ClassesValue(const char* key) {
+    char value[MAX_PATH * 2] = "";
+    LONG size = sizeof value;
+    return ::RegQueryValueA(HKEY_CLASSES_ROOT, key, value, &size) == ERROR_SUCCESS ? value : "";
+}
+void SetClassesValue(const char* key, const std::string& value) {
+    ::RegSetValueA(HKEY_CLASSES_ROOT, key, REG_SZ, value.c_str(), DWORD(value.size()));
+}
+
+class Documents : public ::testing::Test {
+protected:
+    void SetUp() override {
+        savedWebHandler_ = ClassesValue(kWebHandlerKey);
+        ::RegDeleteKeyA(HKEY_CLASSES_ROOT, kReaderKey);
+    }
+    void TearDown() override {
+        ::RegDeleteKeyA(HKEY_CLASSES_ROOT, kReaderKey);
+        if (!savedWebHandler_.empty()) SetClassesValue(kWebHandlerKey, savedWebHandler_);
+    }
+
+    // A recorder copied to `path`; its record appears as `path` + ".txt".
+    static std::string PlaceRecorder(const fs::path& path) {
+        fs::create_directories(path.parent_path());
+        fs::copy_file(ui::PathBesideThisProgram("recorder.exe"), path, fs::copy_options::overwrite_existing);
+        fs::remove(path.string() + ".txt");
+        return path.string();
+    }
+    // The record once it is complete: its last line is the working directory.
+    static std::map<std::string, std::string> WaitForRecord(const std::string& program) {
+        std::map<std::string, std::string> record;
+        ui::WaitUntil([&] {
+            record = ParseKeyValueReport(ReadBytes(program + ".txt"));
+            return record.count("workingDirectory") != 0;
+        });
+        return record;
+    }
+    static bool Recorded(const std::string& program) { return fs::exists(program + ".txt"); }
+
+    static void InstallWithReadmes(LauncherWorld& world, int32_t language) {
+        world.Install();
+        fs::create_directories(world.InstallFolder() + "\\help");
+        for (const char* stem : kReadmeStems) WriteBytes(std::string("help/") + stem + ".txt", stem);
+        GameConfig stored = DefaultRecord();
+        stored.languageIndex = language;
+        world.WriteConfig(stored);
+    }
+    static HWND StartInstalled(LauncherWorld& world, ui::Process& launcher) {
+        launcher = LauncherWorld::StartLauncher(world.InstalledLauncher(), world.InstallFolder());
+        return LauncherWorld::WaitForDialog(launcher);
+    }
+    // Not installed, from the CD-ROM: past the language question to the main dialog.
+    static HWND StartFromCd(LauncherWorld& world, ui::Process& launcher) {
+        world.PutLauncherOnCd();
+        launcher = LauncherWorld::StartLauncher(LauncherWorld::CdLauncher(), LauncherWorld::kCdRoot);
+        HWND question = LauncherWorld::WaitForDialog(launcher);
+        if (!question) return nullptr;
+        ui::Click(ui::Control(question, IDOK));
+        ui::WaitForWindowGone(question);
+        return LauncherWorld::WaitForDialog(launcher);
+    }
+    // The Manual button stays hidden; its handler is reached by its command.
+    static void PressManual(HWND dialog) {
+        ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_MANUAL, BN_CLICKED),
+                       reinterpret_cast<LPARAM>(ui::Control(dialog, IDC_MANUAL)));
+    }
+    static void Quit(HWND dialog, ui::Process& launcher) {
+        ui::Click(ui::Control(dialog, IDC_QUIT));
+        EXPECT_TRUE(launcher.WaitForExit().has_value());
+    }
+
+private:
+    std::string savedWebHandler_;
+};
+
+TEST_F(Documents, ReadmeAndWebSiteInEveryLanguage) {
+    const std::string browser = PlaceRecorder(fs::temp_directory_path() / "quimbo-browser" / "browser.exe");
+    SetClassesValue(kWebHandlerKey, "\"" + browser + "\" \"%1\"");
+    for (int32_t language = 0; language < 6; ++language) {
+        LauncherWorld world;
+        InstallWithReadmes(world, language);
+        const std::string notepad = PlaceRecorder(world.InstallFolder() + "\\notepad.exe");
+        fs::remove(browser + ".txt");
+        ui::Process launcher;
+        HWND dialog = StartInstalled(world, launcher);
+        ASSERT_NE(dialog, nullptr);
+
+        ui::Click(ui::Control(dialog, IDC_README));
+        EXPECT_EQ(WaitForRecord(notepad)["commandLine"],
+                  "notepad.exe \"" + world.InstallFolder() + "\\help\\" + kReadmeStems[language] + ".txt\"");
+        ui::Click(ui::Control(dialog, IDC_WEBSITE));
+        const std::string webCommand = WaitForRecord(browser)["commandLine"];
+        EXPECT_NE(webCommand.find("http://www.quimbo-marivel.example/"), std::string::npos) << webCommand;
+        Quit(dialog, launcher);
+    }
+}
+
+TEST_F(Documents, ReadmeFallsBackToTheCdAndOtherwiseStartsNothing) {
+    LauncherWorld world;
+    ui::Process launcher;
+    fs::create_directories("V:\\Datas\\help");
+    WriteBytes("V:\\Datas\\help\\Readme.txt", "from the CD-ROM");
+    const std::string notepad = PlaceRecorder("V:\\notepad.exe");
+    HWND dialog = StartFromCd(world, launcher);
+    ASSERT_NE(dialog, nullptr);
+    ui::Click(ui::Control(dialog, IDC_README));
+    EXPECT_EQ(WaitForRecord(notepad)["commandLine"], "notepad.exe \"v:\\Datas\\help\\Readme.txt\"");
+
+    fs::remove("V:\\Datas\\help\\Readme.txt");
+    fs::remove(notepad + ".txt");
+    ui::Click(ui::Control(dialog, IDC_README));
+    ui::Click(ui::Control(dialog, IDC_QUIT));  // queued behind the Read me click
+    EXPECT_TRUE(launcher.WaitForExit().has_value());
+    EXPECT_FALSE(Recorded(notepad));
+    fs::remove_all("V:\\Datas");
+    fs::remove(notepad);
+}
+
+TEST_F(Documents, ManualOpensInTheRegisteredReaderFromTheInstallationOrTheCd) {
+    const std::string reader = PlaceRecorder(fs::temp_directory_path() / "quimbo-reader" / "AcroRd32.exe");
+    SetClassesValue(kReaderKey, reader);
+    {
+        LauncherWorld world;
+        ui::Process launcher;
+        InstallWithReadmes(world, 2);
+        HWND dialog = StartInstalled(world, launcher);
+        ASSERT_NE(dialog, nullptr);
+        PressManual(dialog);
+        const std::string command = WaitForRecord(reader)["commandLine"];
+        const std::string parameters = "\"" + world.InstallFolder() + "\\help\\manual2.pdf\"";
+        EXPECT_EQ(command.substr(command.size() - std::min(command.size(), parameters.size())), parameters) << command;
+        Quit(dialog, launcher);
+    }
+    fs::remove(reader + ".txt");
+    LauncherWorld world;
+    ui::Process launcher;
+    HWND dialog = StartFromCd(world, launcher);
+    ASSERT_NE(dialog, nullptr);
+    PressManual(dialog);
+    const std::string command = WaitForRecord(reader)["commandLine"];
+    EXPECT_NE(command.find("\"v:\\Datas\\help\\manual0.pdf\""), std::string::npos) << command;
+    Quit(dialog, launcher);
+}
+
+TEST_F(Documents, WithoutReaderTheQuestionLeadsToTheInstallerOnTheCd) {
+    const std::string installer = PlaceRecorder("V:\\Install\\Acrobat Reader\\ar40eng.exe");
+    LauncherWorld world;
+    ui::Process launcher;
+    InstallWithReadmes(world, 0);
+    HWND dialog = StartInstalled(world, launcher);
+    ASSERT_NE(dialog, nullptr);
+
+    PressManual(dialog);  // No: nothing more happens
+    HWND question = ui::WaitForMessageBox(launcher.id(), dialog);
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(ui::Text(question), "Quimbo - Marivel");
+    EXPECT_EQ(ui::MessageBoxText(question),
+              "Do you want to install Adobe Acrobat Reader?\n\nAdobe Acrobat Reader lets you read the manual of the game.");
+    ui::PressDialogButton(question, IDNO);
+    ASSERT_TRUE(ui::WaitForWindowGone(question));
+
+    PressManual(dialog);  // Yes with the CD-ROM in V:
+    question = ui::WaitForMessageBox(launcher.id(), dialog);
+    ASSERT_NE(question, nullptr);
+    ui::PressDialogButton(question, IDYES);
+    const std::string command = WaitForRecord(installer)["commandLine"];
+    EXPECT_NE(command.find("v:\\Install\\Acrobat Reader\\ar40eng.exe"), std::string::npos) << command;
+
+    Quit(dialog, launcher);
+    fs::remove_all("V:\\Install");
+}
+
+// Run by CTest after the CD-ROM drive is gone (launcher_e2e_without_cd).
+using WithoutGameCd = Documents;
+
+TEST_F(WithoutGameCd, YesToTheReaderQuestionAsksForTheCd) {
+    ASSERT_NE(::GetDriveTypeA(LauncherWorld::kCdRoot), UINT(DRIVE_CDROM));
+    LauncherWorld world;
+    ui::Process launcher;
+    InstallWithReadmes(world, 1);
+    HWND dialog = StartInstalled(world, launcher);
+    ASSERT_NE(dialog, nullptr);
+    PressManual(dialog);
+    HWND question = ui::WaitForMessageBox(launcher.id(), dialog);
+    ASSERT_NE(question, nullptr);
+    ui::PressDialogButton(question, IDYES);
+    ASSERT_TRUE(ui::WaitForWindowGone(question));
+    HWND insertCd = ui::WaitForMessageBox(launcher.id(), dialog);
+    ASSERT_NE(insertCd, nullptr);
+    EXPECT_EQ(ui::MessageBoxText(insertCd), "Veuillez ins\xE9rer le CD-ROM Quimbo - Marivel");
+    EXPECT_EQ(ui::Text(insertCd), "Quimbo - Marivel");
+    ui::PressDialogButton(insertCd, IDOK);
+    ASSERT_TRUE(ui::WaitForWindowGone(insertCd));
+    Quit(dialog, launcher);
+}
+
+}  // namespace

@@ -1,0 +1,111 @@
+#include "tests/e2e/launcher_world.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+
+#include "tests/support/key_value_report.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kInstallKey = "Software\\Velbrook\\Quimbo Marivel Demo";
+
+void RemoveInstallEntry() { ::RegDeleteKeyA(HKEY_CURRENT_USER, kInstallKey); }
+
+}  // namespace
+
+LauncherWorld::LauncherWorld() {
+    RemoveInstallEntry();
+    std::error_code ignored;
+    for (const char* name : {"Quimbo.exe", "bin", "setup.exe"}) fs::remove_all(fs::path(kCdRoot) / name, ignored);
+}
+
+LauncherWorld::~LauncherWorld() { RemoveInstallEntry(); }
+
+std::string LauncherWorld::LauncherProgram() { return ui::PathBesideThisProgram("Quimbo.exe"); }
+
+std::string LauncherWorld::InstallFolder() const { return dir_.path().string(); }
+
+void LauncherWorld::Install() {
+    fs::copy_file(LauncherProgram(), dir_.path() / "Quimbo.exe", fs::copy_options::overwrite_existing);
+    fs::copy_file(ui::PathBesideThisProgram("zorb.exe"), dir_.path() / "bin" / "zorb.exe",
+                  fs::copy_options::overwrite_existing);
+    HKEY key;
+    ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, kInstallKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    const std::string folder = InstallFolder();
+    ::RegSetValueExA(key, "installation path", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
+                     DWORD(folder.size() + 1));
+    ::RegCloseKey(key);
+}
+
+void LauncherWorld::Uninstall() { RemoveInstallEntry(); }
+
+void LauncherWorld::WriteIni(const std::string& text) { WriteBytes("bin/zorb.ini", text); }
+
+void LauncherWorld::WriteConfig(const GameConfig& config) {
+    WriteBytes("bin/config.pc", std::string(reinterpret_cast<const char*>(&config), sizeof config));
+}
+
+std::string LauncherWorld::ReadConfigBytes() const {
+    return FileExists("bin/config.pc") ? ReadBytes("bin/config.pc") : std::string();
+}
+
+void LauncherWorld::PutLauncherOnCd() {
+    ASSERT_EQ(::GetDriveTypeA(kCdRoot), UINT(DRIVE_CDROM)) << "run through ctest: the e2e_drives fixture lays out V:";
+    fs::copy_file(LauncherProgram(), fs::path(kCdRoot) / "Quimbo.exe", fs::copy_options::overwrite_existing);
+}
+
+std::string LauncherWorld::InstalledLauncher() const { return (dir_.path() / "Quimbo.exe").string(); }
+
+std::string LauncherWorld::CdLauncher() { return std::string(kCdRoot) + "Quimbo.exe"; }
+
+ui::Process LauncherWorld::StartLauncher(const std::string& program, const std::string& workingDirectory) {
+    ui::Process launcher;
+    EXPECT_TRUE(launcher.Start(program, "", workingDirectory)) << program << ": error " << ::GetLastError();
+    return launcher;
+}
+
+HWND LauncherWorld::WaitForDialog(ui::Process& launcher, const char* title) {
+    HWND dialog = nullptr;
+    ui::WaitUntil([&] {
+        dialog = ui::FindTopLevelWindow(launcher.id(), "#32770", title);
+        return dialog != nullptr || !launcher.IsRunning();
+    });
+    return dialog;
+}
+
+void LauncherWorld::ExpectEndsUnseen(ui::Process& launcher) {
+    bool shown = false;
+    ui::WaitUntil([&] {
+        shown = shown || ui::FindTopLevelWindow(launcher.id(), nullptr) != nullptr;
+        return !launcher.IsRunning();
+    });
+    EXPECT_FALSE(launcher.IsRunning());
+    EXPECT_FALSE(shown);
+}
+
+std::string LauncherWorld::GameReportPath() const { return (dir_.path() / "bin" / "zorb-report.txt").string(); }
+
+std::map<std::string, std::string> LauncherWorld::WaitForGameReport() const {
+    const std::string path = GameReportPath();
+    ui::WaitUntil([&] { return fs::exists(path) && fs::file_size(path) > 0; });
+    // The game writes its report before it shows its window.
+    ui::WaitForTopLevelWindow(0, "VESKA Game Demo");
+    return ParseKeyValueReport(ReadBytes(path));
+}
+
+GameConfig DefaultRecord() {
+    GameConfig config = {};
+    config.configVersion = kConfigVersion;
+    config.renderer = RenderSoftware24;
+    config.languageIndex = 0;
+    config.hardware3DState = 0;
+    config.screenWidth = 512;
+    config.screenHeight = 384;
+    config.fullScreen = 1;
+    return config;
+}

@@ -1,0 +1,55 @@
+#pragma once
+// The world a launcher test runs in: an installation folder of its own (the launcher
+// at the top, the stand-in game in bin\), the registry entry naming it, and the
+// game's CD-ROM in drive V: (laid out by the e2e_drives fixture, labelled VESKA).
+// Everything is removed again at the end of the test.
+#include <windows.h>
+
+#include <map>
+#include <string>
+
+#include "settings/game_config.h"
+#include "tests/support/temp_dir.h"
+#include "tests/support/ui_driver.h"
+
+class LauncherWorld {
+public:
+    LauncherWorld();
+    ~LauncherWorld();
+    LauncherWorld(const LauncherWorld&) = delete;
+    LauncherWorld& operator=(const LauncherWorld&) = delete;
+
+    // The installation: Quimbo.exe and bin\zorb.exe, registered under HKCU.
+    void Install();
+    void Uninstall();  // the registry entry only
+    std::string InstallFolder() const;  // no trailing backslash
+    void WriteIni(const std::string& text);
+    void WriteConfig(const GameConfig& config);
+    std::string ReadConfigBytes() const;  // "" when there is no bin\config.pc
+
+    // The CD-ROM in V:, with the launcher at its root.
+    static constexpr const char* kCdRoot = "V:\\";
+    void PutLauncherOnCd();
+
+    static std::string LauncherProgram();  // the launcher beside the test program
+    std::string InstalledLauncher() const;  // Quimbo.exe in the install folder
+    static std::string CdLauncher();        // Quimbo.exe at the CD-ROM's root
+
+    // Starts the launcher with an empty command line, as Explorer would.
+    static ui::Process StartLauncher(const std::string& program, const std::string& workingDirectory);
+
+    // The visible dialog of a launcher process, or nullptr once it has ended.
+    static HWND WaitForDialog(ui::Process& launcher, const char* title = nullptr);
+    // The launcher ended without ever showing a window.
+    static void ExpectEndsUnseen(ui::Process& launcher);
+
+    // What the stand-in game received, once its report exists beside it.
+    std::map<std::string, std::string> WaitForGameReport() const;
+    std::string GameReportPath() const;
+
+private:
+    ScopedInstallDir dir_;
+};
+
+// A record as the defaults of this machine would give it, for tests to change.
+GameConfig DefaultRecord();

@@ -1,0 +1,107 @@
+// Play under Wine: the stand-in game receives the switches in the install's bin folder.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+
+#include "res/resource.h"
+#include "tests/e2e/launcher_world.h"
+
+namespace {
+
+class Play : public ::testing::Test {
+protected:
+    // Starts the installed launcher, presses Play and returns what the game received.
+    std::map<std::string, std::string> PlayAndReport() {
+        ui::Process launcher = LauncherWorld::StartLauncher(world.InstalledLauncher(), world.InstallFolder());
+        HWND dialog = LauncherWorld::WaitForDialog(launcher);
+        EXPECT_NE(dialog, nullptr);
+        if (!dialog) return {};
+        ui::Click(ui::Control(dialog, IDC_PLAY));
+        auto report = world.WaitForGameReport();
+        EXPECT_TRUE(launcher.WaitForExit().has_value()) << "the launcher ends after a successful start";
+        CloseGame();
+        return report;
+    }
+    static void CloseGame() {
+        if (HWND game = ui::WaitForTopLevelWindow(0, "VESKA Game Demo")) {
+            ui::PostClose(game);
+            ui::WaitForWindowGone(game);
+        }
+    }
+    GameConfig SavedRecord() {
+        GameConfig saved = {};
+        const std::string bytes = world.ReadConfigBytes();
+        EXPECT_EQ(bytes.size(), sizeof saved);
+        if (bytes.size() == sizeof saved) std::memcpy(&saved, bytes.data(), sizeof saved);
+        return saved;
+    }
+    LauncherWorld world;
+};
+
+TEST_F(Play, GameGetsTheSwitchesInItsBinFolderAndTheRecordIsSaved) {
+    world.Install();
+    GameConfig stored = DefaultRecord();
+    stored.renderer = RenderSoftware8;
+    stored.fullScreen = 0;
+    stored.screenWidth = 640;
+    stored.screenHeight = 480;
+    stored.hardware3DState = 2;  // the last start passed the 3dfx library
+    stored.gameReal4 = 7.5;
+    world.WriteConfig(stored);
+
+    auto report = PlayAndReport();
+    EXPECT_EQ(report["commandLine"], " /b00 /win /x640 /y480 /soft8");
+    EXPECT_EQ(report["workingDirectory"], world.InstallFolder() + "\\bin");
+    EXPECT_EQ(report["config"], "ok");
+    stored.hardware3DState = 1;  // read back as 1, and saved by Play
+    const GameConfig saved = SavedRecord();
+    EXPECT_EQ(std::memcmp(&saved, &stored, sizeof saved), 0);
+}
+
+TEST_F(Play, IniLibraryIsPassedAndNothingIsSaved) {
+    world.Install();
+    world.WriteIni("DLL=glide2x.dll extra\r\n");
+    GameConfig stored = DefaultRecord();
+    stored.hardware3DState = 2;
+    world.WriteConfig(stored);
+    auto report = PlayAndReport();
+    EXPECT_EQ(report["commandLine"], " /b00 /full /x512 /y384 /DLL:glide2x.dll /soft24");
+    EXPECT_EQ(SavedRecord().hardware3DState, 2);  // the file was not rewritten
+}
+
+TEST_F(Play, IniLibraryStartingWithZeroCountsAsNone) {
+    world.Install();
+    world.WriteIni("DLL=0\r\n");
+    world.WriteConfig(DefaultRecord());
+    auto report = PlayAndReport();
+    EXPECT_EQ(report["commandLine"], " /b00 /full /x512 /y384 /soft24");
+}
+
+TEST_F(Play, MissingGameShowsTheSystemsTextAndPlayWorksAgain) {
+    world.Install();
+    world.WriteConfig(DefaultRecord());
+    ui::Process launcher = LauncherWorld::StartLauncher(world.InstalledLauncher(), world.InstallFolder());
+    HWND dialog = LauncherWorld::WaitForDialog(launcher);
+    ASSERT_NE(dialog, nullptr);
+    const std::filesystem::path game = world.InstallFolder() + "\\bin\\zorb.exe";
+    const std::filesystem::path aside = world.InstallFolder() + "\\zorb.away";
+    std::filesystem::rename(game, aside);
+
+    ui::Click(ui::Control(dialog, IDC_PLAY));
+    HWND box = ui::WaitForMessageBox(launcher.id(), dialog);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(ui::Text(box), "Quimbo - Marivel");
+    EXPECT_NE(ui::MessageBoxText(box).find("not found"), std::string::npos) << ui::MessageBoxText(box);
+    ui::PressDialogButton(box, IDOK);
+    ASSERT_TRUE(ui::WaitForWindowGone(box));
+    EXPECT_TRUE(launcher.IsRunning());
+
+    std::filesystem::rename(aside, game);
+    ui::Click(ui::Control(dialog, IDC_PLAY));
+    EXPECT_EQ(world.WaitForGameReport()["commandLine"], " /b00 /full /x512 /y384 /soft24");
+    EXPECT_TRUE(launcher.WaitForExit().has_value());
+    CloseGame();
+}
+
+}  // namespace

@@ -1,0 +1,153 @@
+// The launcher's start-up under Wine: where it stands decides between handing over,
+// ending unseen, asking for the language and showing its dialog.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+
+#include "launcher/window_classes.h"
+#include "res/resource.h"
+#include "tests/e2e/launcher_world.h"
+#include "tests/support/key_value_report.h"
+
+namespace {
+
+class Startup : public ::testing::Test {
+protected:
+    LauncherWorld world;
+};
+
+TEST_F(Startup, InstalledAndStartedFromCdHandsOverToTheInstalledCopy) {
+    world.Install();
+    // The stand-in game in the installed launcher's place reports how it was started.
+    std::filesystem::copy_file(ui::PathBesideThisProgram("zorb.exe"), world.InstalledLauncher(),
+                               std::filesystem::copy_options::overwrite_existing);
+    world.PutLauncherOnCd();
+    ui::Process cdLauncher = LauncherWorld::StartLauncher(LauncherWorld::CdLauncher(), LauncherWorld::kCdRoot);
+    LauncherWorld::ExpectEndsUnseen(cdLauncher);
+
+    const std::string report = world.InstallFolder() + "\\zorb-report.txt";
+    ASSERT_TRUE(ui::WaitUntil([&] { return std::filesystem::exists(report); }));
+    HWND copy = ui::WaitForTopLevelWindow(0, kGameWindowClass);
+    auto received = ParseKeyValueReport(ReadBytes(report));
+    EXPECT_EQ(received["workingDirectory"], world.InstallFolder());
+    // An empty command line: Wine hands the child its quoted program path instead.
+    const std::string commandLine = received["commandLine"];
+    EXPECT_TRUE(commandLine.empty() || commandLine == "\"" + world.InstalledLauncher() + "\"") << commandLine;
+    EXPECT_EQ(world.ReadConfigBytes(), "");  // the configuration was not touched
+    ui::PostClose(copy);
+    ui::WaitForWindowGone(copy);
+}
+
+TEST_F(Startup, NotInstalledFromTheHardDiskEndsSilently) {
+    ui::Process launcher = LauncherWorld::StartLauncher(LauncherWorld::LauncherProgram(), world.InstallFolder());
+    LauncherWorld::ExpectEndsUnseen(launcher);
+    EXPECT_EQ(launcher.WaitForExit(), std::optional<DWORD>(0));
+}
+
+TEST_F(Startup, NotInstalledFromCdAsksForTheLanguageAndCancelEnds) {
+    world.PutLauncherOnCd();
+    ui::Process launcher = LauncherWorld::StartLauncher(LauncherWorld::CdLauncher(), LauncherWorld::kCdRoot);
+    HWND question = LauncherWorld::WaitForDialog(launcher);
+    ASSERT_NE(question, nullptr);
+    EXPECT_NE(ui::Control(question, IDC_LANGUAGE_COMBO), nullptr);
+    ui::Click(ui::Control(question, IDCANCEL));
+    EXPECT_TRUE(launcher.WaitForExit().has_value());
+    EXPECT_FALSE(ui::WindowOfClassExists(kMarkerWindowClass));
+}
+
+TEST_F(Startup, NotInstalledFromCdOkShowsInstallWithSettingsDisabledAndWritesNothing) {
+    world.PutLauncherOnCd();
+    ui::Process launcher = LauncherWorld::StartLauncher(LauncherWorld::CdLauncher(), LauncherWorld::kCdRoot);
+    HWND question = LauncherWorld::WaitForDialog(launcher);
+    ASSERT_NE(question, nullptr);
+    ASSERT_TRUE(ui::SelectComboItem(ui::Control(question, IDC_LANGUAGE_COMBO), "Espa\xF1ol"));
+    ui::Click(ui::Control(question, IDOK));
+    ASSERT_TRUE(ui::WaitForWindowGone(question));
+
+    HWND dialog = LauncherWorld::WaitForDialog(launcher, "Quimbo Marivel");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(ui::Text(ui::Control(dialog, IDC_PLAY)), "Instalar");
+    EXPECT_FALSE(ui::IsEnabled(ui::Control(dialog, IDC_SETTINGS)));
+    EXPECT_TRUE(ui::WindowOfClassExists(kMarkerWindowClass));
+    ui::Click(ui::Control(dialog, IDC_QUIT));
+    EXPECT_TRUE(launcher.WaitForExit().has_value());
+    EXPECT_FALSE(std::filesystem::exists(std::string(LauncherWorld::kCdRoot) + "bin\\config.pc"));
+    EXPECT_FALSE(ui::WindowOfClassExists(kMarkerWindowClass));
+}
+
+TEST_F(Startup, FirstTimeStartsFromDefaultsWithTheIniLanguageAndSavesThem) {
+    world.Install();
+    world.WriteIni("FirstTime=1\r\nLanguage=0\r\nLanguage=2\r\n");
+    GameConfig stored = DefaultRecord();
+    stored.screenWidth = 800;
+    world.WriteConfig(stored);
+    ui::Process launcher = LauncherWorld::StartLauncher(world.InstalledLauncher(), world.InstallFolder());
+    HWND dialog = LauncherWorld::WaitForDialog(launcher);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(ui::Text(dialog), "Quimbo Marivel");
+    EXPECT_EQ(ui::Text(ui::Control(dialog, IDC_PLAY)), "Start");
+
+    GameConfig saved;
+    const std::string bytes = world.ReadConfigBytes();
+    ASSERT_EQ(bytes.size(), sizeof saved);
+    std::memcpy(&saved, bytes.data(), sizeof saved);
+    EXPECT_EQ(saved.languageIndex, 2);
+    EXPECT_EQ(saved.screenWidth, 512);                         // defaults, not the stored 800
+    EXPECT_EQ(ReadBytes("bin/zorb.ini"), "FirstTime=1\r\nLanguage=2\r\nLanguage=2\r\n");
+    ui::PostClose(dialog);
+    EXPECT_TRUE(launcher.WaitForExit().has_value());
+}
+
+TEST_F(Startup, ALanguageOutsideTheSixFromTheIniShowsEnglish) {
+    world.Install();
+    world.WriteIni("FirstTime=1\nLanguage=9\n");
+    ui::Process launcher = LauncherWorld::StartLauncher(world.InstalledLauncher(), world.InstallFolder());
+    HWND dialog = LauncherWorld::WaitForDialog(launcher);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(ui::Text(ui::Control(dialog, IDC_QUIT)), "Quit");
+    ui::Click(ui::Control(dialog, IDC_QUIT));
+    EXPECT_TRUE(launcher.WaitForExit().has_value());
+}
+
+TEST_F(Startup, RunningGameComesToTheFrontAndNoLauncherWindowAppears) {
+    world.Install();
+    ui::Process game;
+    const std::string bin = world.InstallFolder() + "\\bin";
+    ASSERT_TRUE(game.Start(bin + "\\zorb.exe", " /b00", bin));
+    HWND gameWindow = ui::WaitForTopLevelWindow(game.id(), kGameWindowClass);
+    ASSERT_NE(gameWindow, nullptr);
+    ::SetForegroundWindow(::GetDesktopWindow());
+
+    ui::Process launcher = LauncherWorld::StartLauncher(world.InstalledLauncher(), world.InstallFolder());
+    LauncherWorld::ExpectEndsUnseen(launcher);
+    EXPECT_EQ(::GetForegroundWindow(), gameWindow);
+    ui::PostClose(gameWindow);
+    game.WaitForExit();
+}
+
+TEST_F(Startup, SecondLauncherEndsAndANewOneStartsAfterQuitOrClose) {
+    world.Install();
+    ui::Process first = LauncherWorld::StartLauncher(world.InstalledLauncher(), world.InstallFolder());
+    HWND dialog = LauncherWorld::WaitForDialog(first);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(ui::WindowOfClassExists(kMarkerWindowClass));
+
+    ui::Process second = LauncherWorld::StartLauncher(world.InstalledLauncher(), world.InstallFolder());
+    LauncherWorld::ExpectEndsUnseen(second);
+    EXPECT_EQ(ui::ProcessIdOf(::GetForegroundWindow()), first.id());
+    EXPECT_TRUE(first.IsRunning());
+
+    ui::PostClose(dialog);  // the close box
+    EXPECT_TRUE(first.WaitForExit().has_value());
+    EXPECT_FALSE(ui::WindowOfClassExists(kMarkerWindowClass));
+
+    ui::Process third = LauncherWorld::StartLauncher(world.InstalledLauncher(), world.InstallFolder());
+    dialog = LauncherWorld::WaitForDialog(third);
+    ASSERT_NE(dialog, nullptr);
+    ui::Click(ui::Control(dialog, IDC_QUIT));
+    EXPECT_TRUE(third.WaitForExit().has_value());
+    EXPECT_FALSE(ui::WindowOfClassExists(kMarkerWindowClass));
+}
+
+}  // namespace
