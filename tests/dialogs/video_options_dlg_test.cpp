@@ -208,18 +208,6 @@ TEST_F(VideoOptionsDialog, AStoredOpenGlRendererWithout3DDeviceShowsTheSlowSoftw
     EXPECT_EQ(shown.rendererInRecord, RenderSoftware8);
 }
 
-TEST_F(VideoOptionsDialog, AnAcceleratedPrimaryOffersTheHardwareRendererInAWindow) {
-    displayDevices[1].hardware3D = 1;
-    gameConfig.renderer = RenderOpenGL;
-    gameConfig.fullScreen = 0;
-    Shown shown;
-    EXPECT_EQ(Run(shown, [](HWND d) { Press(d, IDOK); }), IDOK);
-    EXPECT_EQ(shown.renderer, 2);
-    EXPECT_TRUE(shown.windowedEnabled);
-    EXPECT_TRUE(shown.windowedChecked);
-    EXPECT_EQ(gameConfig.fullScreen, 0);
-}
-
 TEST_F(VideoOptionsDialog, AStoredGermanOpensAsEnglishInGermanWords) {
     gameConfig.languageIndex = German;
     Shown shown;
@@ -354,16 +342,6 @@ TEST_F(VideoOptionsDialog, OkWithAnEmptyListKeepsTheSize) {
     EXPECT_EQ(gameConfig.screenWidth, 800);
     EXPECT_EQ(gameConfig.screenHeight, 600);
     EXPECT_EQ(gameConfig.fullScreen, 1);
-}
-
-TEST_F(VideoOptionsDialog, ANegativeRendererLeavesNoSelectionAndNoFullScreenSizes) {
-    gameConfig.renderer = -1;
-    Shown shown;
-    EXPECT_EQ(Run(shown, [](HWND d) { Press(d, IDOK); }), IDOK);
-    EXPECT_EQ(shown.renderer, CB_ERR);
-    EXPECT_TRUE(shown.resolutions.empty());
-    EXPECT_EQ(gameConfig.screenWidth, 512);
-    EXPECT_EQ(gameConfig.screenHeight, 384);
 }
 
 }  // namespace

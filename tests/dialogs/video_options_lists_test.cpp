@@ -123,17 +123,4 @@ TEST_F(VideoOptionsLists, ModeCountOutsideTheTableIsClamped) {
     EXPECT_EQ(TextsOf(FullScreenResolutions(0, devices)), (Texts{"800 X 600"}));
 }
 
-TEST_F(VideoOptionsLists, ItemDataHoldsHeightHighAndWidthLow) {
-    SetPrimaryModes({{1024, 768, 16}});
-    const std::vector<ResolutionItem> fullScreen = FullScreenResolutions(0, devices);
-    ASSERT_EQ(fullScreen.size(), 1u);
-    EXPECT_EQ(fullScreen[0].data, 0x03000400u);
-    const std::vector<ResolutionItem> windowed = WindowedResolutions(1024, 768);
-    ASSERT_EQ(windowed.size(), 4u);
-    EXPECT_EQ(windowed[0].data, 0x00F00140u);
-    EXPECT_EQ(windowed[3].data, 0x02580320u);
-    EXPECT_EQ(ItemDataWidth(0x02580320u), 800);
-    EXPECT_EQ(ItemDataHeight(0x02580320u), 600);
-}
-
 }  // namespace
