@@ -10,5 +10,8 @@ configure_and_build() {  # <folder> [cmake options...]
   cmake --build "$dir" -j"$jobs"
 }
 configure_and_build host
-configure_and_build win32 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-i686.cmake"
+# The 32-bit tests run only where Wine runs 32-bit programs (the wine32 package).
+win32_tests=OFF
+dpkg-query -W -f='${Status}' wine32 2>/dev/null | grep -q "ok installed" && win32_tests=ON
+configure_and_build win32 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-i686.cmake" -DQUIMBO_BUILD_TESTS=$win32_tests
 configure_and_build win64 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-x86_64.cmake"
