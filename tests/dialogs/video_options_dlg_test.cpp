@@ -11,7 +11,7 @@
 #include "res/resource.h"
 #include "tests/support/dialog_driver.h"
 #include "tests/support/scoped_launcher_state.h"
-#include "tests/support/ui_driver.h"
+#include "tools/ui_driver/ui_driver.h"
 
 // The one video options dialog, built from its template over and over, with the
 // device table scripted and worked as a user would.

@@ -13,7 +13,7 @@
 #include "launcher/process_start.h"
 #include "settings/install_location.h"
 #include "tests/support/temp_dir.h"
-#include "tests/support/ui_driver.h"
+#include "tools/ui_driver/ui_driver.h"
 
 namespace {
 

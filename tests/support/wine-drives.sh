@@ -12,8 +12,8 @@ devices=$prefix/dosdevices
 write_drive_types() {  # <remove|set>
   {
     printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Wine\\Drives]\r\n'
-    for spec in $specs; do
-      letter=${spec%%=*} rest=${spec#*=}
+    for drive in $drives; do
+      letter=${drive%%=*} rest=${drive#*=}
       [ "$1" = remove ] && value=- || value="\"${rest%%:*}\""
       printf '"%s:"=%s\r\n' "$letter" "$value"
     done
@@ -22,14 +22,14 @@ write_drive_types() {  # <remove|set>
   rm -f "$media.reg"
 }
 
-specs="$*"
+drives="$*"
 write_drive_types remove
-for spec in $specs; do rm -f "$devices/${spec%%=*}:"; done
+for drive in $drives; do rm -f "$devices/${drive%%=*}:"; done
 rm -rf "$media"
 if [ "$action" = setup ]; then
   mkdir -p "$media"
-  for spec in $specs; do
-    letter=${spec%%=*} rest=${spec#*=}
+  for drive in $drives; do
+    letter=${drive%%=*} rest=${drive#*=}
     label=""
     case $rest in *:*) label=${rest#*:} ;; esac
     if [ "$label" != - ]; then

@@ -1,7 +1,7 @@
 // The UI driver against ui_fixture.exe, a program of its own with known controls.
 #include <gtest/gtest.h>
 
-#include "tests/support/ui_driver.h"
+#include "tools/ui_driver/ui_driver.h"
 #include "tests/tools/ui_fixture.h"
 
 namespace {

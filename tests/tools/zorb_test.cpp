@@ -10,7 +10,7 @@
 #include "settings/game_config.h"
 #include "tests/support/key_value_report.h"
 #include "tests/support/temp_dir.h"
-#include "tests/support/ui_driver.h"
+#include "tools/ui_driver/ui_driver.h"
 #include "tools/zorb/game_window.h"
 
 namespace {

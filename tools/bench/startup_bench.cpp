@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "detect/cpu_speed.h"
-#include "tests/support/ui_driver.h"
+#include "tools/ui_driver/ui_driver.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Finding windows and working controls of another process.
 #include <cstring>
 
-#include "tests/support/ui_driver.h"
+#include "tools/ui_driver/ui_driver.h"
 
 namespace ui {
 namespace {
