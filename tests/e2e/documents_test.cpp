@@ -180,6 +180,7 @@ TEST_F(Documents, WithoutReaderTheQuestionLeadsToTheInstallerOnTheCd) {
     PressManual(dialog);  // Yes with the CD-ROM in V:
     question = ui::WaitForMessageBox(launcher.id(), dialog);
     ASSERT_NE(question, nullptr);
+    EXPECT_FALSE(Recorded(installer)) << "No started the installer";
     ui::PressDialogButton(question, IDYES);
     const std::string command = WaitForRecord(installer)["commandLine"];
     EXPECT_NE(command.find("v:\\Install\\Acrobat Reader\\ar40eng.exe"), std::string::npos) << command;
