@@ -8,57 +8,39 @@
 
 namespace {
 
-constexpr const char* kProcessorKey = "HARDWARE\\DESCRIPTION\\System\\CentralProcessor\\0";
+TEST(RegistryClock, ReadsTheStoredFigureAndGivesZeroWhenMissingOrOversized) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "HARDWARE\\DESCRIPTION\\System\\CentralProcessor\\0", 0,
+                            KEY_READ | KEY_SET_VALUE, &key),
+              ERROR_SUCCESS);
+    DWORD type = 0, size = 0;
+    const bool hadValue = RegQueryValueExA(key, "~MHz", nullptr, &type, nullptr, &size) == ERROR_SUCCESS;
+    std::vector<BYTE> original(size);
+    if (hadValue) RegQueryValueExA(key, "~MHz", nullptr, &type, original.data(), &size);
 
-// Changes the system's ~MHz value for one test and puts the original back.
-class RegistryClock : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, kProcessorKey, 0, KEY_READ | KEY_SET_VALUE, &key_), ERROR_SUCCESS);
-        DWORD size = 0;
-        hadValue_ = RegQueryValueExA(key_, "~MHz", nullptr, &type_, nullptr, &size) == ERROR_SUCCESS;
-        original_.resize(size);
-        if (hadValue_) RegQueryValueExA(key_, "~MHz", nullptr, &type_, original_.data(), &size);
-    }
-    void TearDown() override {
-        if (hadValue_)
-            RegSetValueExA(key_, "~MHz", 0, type_, original_.data(), DWORD(original_.size()));
-        else
-            RegDeleteValueA(key_, "~MHz");
-        RegCloseKey(key_);
-    }
-    void Store(DWORD type, const void* data, DWORD size) {
-        ASSERT_EQ(RegSetValueExA(key_, "~MHz", 0, type, static_cast<const BYTE*>(data), size), ERROR_SUCCESS);
-    }
-
-    HKEY key_ = nullptr;
-    bool hadValue_ = false;
-    DWORD type_ = 0;
-    std::vector<BYTE> original_;
-};
-
-TEST_F(RegistryClock, ReadsTheStoredFigure) {
     const DWORD mhz = 1234;
-    Store(REG_DWORD, &mhz, sizeof mhz);
+    RegSetValueExA(key, "~MHz", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&mhz), sizeof mhz);
     EXPECT_EQ(ReadRegistryCpuMHz(), 1234);
-}
-
-TEST_F(RegistryClock, MissingOrOversizedValueGivesZero) {
-    RegDeleteValueA(key_, "~MHz");
+    RegDeleteValueA(key, "~MHz");
     EXPECT_EQ(ReadRegistryCpuMHz(), 0);
     // Refused for its size, then found again under the next spelling (names ignore case):
     // the second query must not be offered the larger size.
     const char text[] = "2300 MHz and then some more";
-    Store(REG_SZ, text, sizeof text);
+    RegSetValueExA(key, "~MHz", 0, REG_SZ, reinterpret_cast<const BYTE*>(text), sizeof text);
     EXPECT_EQ(ReadRegistryCpuMHz(), 0);
+
+    if (hadValue)
+        RegSetValueExA(key, "~MHz", 0, type, original.data(), DWORD(original.size()));
+    else
+        RegDeleteValueA(key, "~MHz");
+    RegCloseKey(key);
 }
 
 TEST(MeasuredClock, AgreesWithTheSystemsFigureAndRestoresPriority) {
     const int registry = ReadRegistryCpuMHz();
-    HANDLE thread = GetCurrentThread();
-    const int priority = GetThreadPriority(thread);
+    const int priority = GetThreadPriority(GetCurrentThread());
     const int measured = MeasureCpuMHzWithTsc();
-    EXPECT_EQ(GetThreadPriority(thread), priority);
+    EXPECT_EQ(GetThreadPriority(GetCurrentThread()), priority);
     std::printf("registry ~MHz %d, measured %d MHz, divide-flags test %d\n", registry, measured, IsCyrixProcessor());
     ASSERT_GT(registry, 0) << "the system has no figure to compare with";
     EXPECT_NEAR(measured, registry, registry / 10);

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -10,27 +11,24 @@
 
 namespace {
 
+int tags[2];
+void* const kDc = &tags[0];
+void* const kContext = &tags[1];
+using Calls = std::vector<std::string>;
+
 // Scripted OpenGL entry points; each logs its name so a test sees what was called.
 struct FakeDriver {
-    int32_t chosenFormat = 7;
-    std::function<void(PixelFormatDescriptor&)> alterDescriptor = [](PixelFormatDescriptor&) {};
-    int32_t wglSetPixelFormatResult = 1;
-    std::vector<void*> createdContexts;  // one per wglCreateContext call, in order
-    int32_t gdiSetPixelFormatResult = 1;
-    int32_t makeCurrentResult = 1;
+    void (*alterDescriptor)(PixelFormatDescriptor&) = [](PixelFormatDescriptor&) {};
+    int32_t chosenFormat = 7, wglSetResult = 1, gdiSetResult = 1, makeCurrentResult = 1;
+    std::vector<void*> contexts = {kContext};  // one per wglCreateContext call, in order
     const char* renderer = "Accelerated Renderer 3000";
 
-    std::vector<std::string> calls;
+    Calls calls;
     PixelFormatDescriptor requested{};
     int32_t formatSet = 0;
-    void* madeCurrent = nullptr;
     void* deleted = nullptr;
 };
 FakeDriver* driver;
-int dcTag;
-void* const kDc = &dcTag;
-int contextTags[2];
-void* const kContext = &contextTags[0];
 
 int32_t QUIMBO_WINAPI ChoosePixelFormat(void* dc, PixelFormatDescriptor* descriptor) {
     driver->calls.push_back("wglChoosePixelFormat");
@@ -39,26 +37,27 @@ int32_t QUIMBO_WINAPI ChoosePixelFormat(void* dc, PixelFormatDescriptor* descrip
     driver->alterDescriptor(*descriptor);
     return driver->chosenFormat;
 }
-int32_t QUIMBO_WINAPI WglSetPixelFormat(void*, int32_t format, const PixelFormatDescriptor*) {
-    driver->calls.push_back("wglSetPixelFormat");
+int32_t SetFormat(const char* name, int32_t format, int32_t result) {
+    driver->calls.push_back(name);
     driver->formatSet = format;
-    return driver->wglSetPixelFormatResult;
+    return result;
+}
+int32_t QUIMBO_WINAPI WglSetPixelFormat(void*, int32_t format, const PixelFormatDescriptor*) {
+    return SetFormat("wglSetPixelFormat", format, driver->wglSetResult);
 }
 int32_t QUIMBO_WINAPI GdiSetPixelFormat(void*, int32_t format, const PixelFormatDescriptor*) {
-    driver->calls.push_back("SetPixelFormat");
-    driver->formatSet = format;
-    return driver->gdiSetPixelFormatResult;
+    return SetFormat("SetPixelFormat", format, driver->gdiSetResult);
 }
 void* QUIMBO_WINAPI CreateContext(void*) {
-    const size_t call = driver->calls.size();
     driver->calls.push_back("wglCreateContext");
-    size_t made = 0;
-    for (size_t i = 0; i < call; ++i) made += driver->calls[i] == "wglCreateContext";
-    return made < driver->createdContexts.size() ? driver->createdContexts[made] : nullptr;
+    if (driver->contexts.empty()) return nullptr;
+    void* context = driver->contexts.front();
+    driver->contexts.erase(driver->contexts.begin());
+    return context;
 }
 int32_t QUIMBO_WINAPI MakeCurrent(void*, void* context) {
     driver->calls.push_back("wglMakeCurrent");
-    driver->madeCurrent = context;
+    EXPECT_EQ(context, kContext);
     return driver->makeCurrentResult;
 }
 const unsigned char* QUIMBO_WINAPI GetString(uint32_t name) {
@@ -75,160 +74,106 @@ int32_t QUIMBO_WINAPI DeleteContext(void* context) {
 const OpenGlApi kFakeApi = {ChoosePixelFormat, WglSetPixelFormat, GetString,     CreateContext,
                             GdiSetPixelFormat, MakeCurrent,       DeleteContext};
 
-using Calls = std::vector<std::string>;
-const Calls kFullTest = {"wglChoosePixelFormat", "wglSetPixelFormat", "wglCreateContext",
-                         "wglMakeCurrent",       "glGetString",       "wglDeleteContext"};
-
 class OpenGlProbe : public ::testing::Test {
 protected:
-    void SetUp() override {
-        driver = &fake;
-        fake.createdContexts = {kContext};
+    void SetUp() override { Reset(fake); }
+    void Reset(FakeDriver& next) {
+        driver = &next;
         checkGdi = 1;
         hardware3DAvailable = 0;
         gameConfig.hardware3DState = 0;
     }
-    void TearDown() override { driver = nullptr; }
-
     OpenGlProbeResult Probe() { return RunOpenGlProbe(kFakeApi, kDc); }
-    void ExpectNothingRecorded() {
-        EXPECT_EQ(hardware3DAvailable, 0);
-        EXPECT_EQ(gameConfig.hardware3DState, 0);
-    }
 
     FakeDriver fake;
 };
 
-TEST_F(OpenGlProbe, AcceleratedDriverIsRecordedAndItsContextDeleted) {
-    EXPECT_EQ(Probe(), Accelerated);
-    EXPECT_EQ(fake.calls, kFullTest);
-    EXPECT_EQ(hardware3DAvailable, 1);
-    EXPECT_EQ(gameConfig.hardware3DState, 1);
-    EXPECT_EQ(fake.formatSet, 7);
-    EXPECT_EQ(fake.madeCurrent, kContext);
-    EXPECT_EQ(fake.deleted, kContext);
-}
-
-TEST_F(OpenGlProbe, RequestsSixteenBitDoubleBufferedRgbaOnly) {
-    Probe();
-    PixelFormatDescriptor expected{};
-    expected.nSize = 40;
-    expected.nVersion = 1;
-    expected.dwFlags = 0x25;
-    expected.cColorBits = 16;
-    EXPECT_EQ(std::memcmp(&fake.requested, &expected, sizeof expected), 0);
-}
-
 TEST_F(OpenGlProbe, RejectsAFormatThatIsNotChosenOrFailsATest) {
-    const std::vector<std::pair<const char*, std::function<void(PixelFormatDescriptor&)>>> alterations = {
-        {"no OpenGL", [](PixelFormatDescriptor& d) { d.dwFlags &= ~kPfdSupportOpenGl; }},
-        {"generic", [](PixelFormatDescriptor& d) { d.dwFlags |= kPfdGenericFormat; }},
-        {"single buffer", [](PixelFormatDescriptor& d) { d.dwFlags &= ~kPfdDoubleBuffer; }},
-        {"colour index", [](PixelFormatDescriptor& d) { d.iPixelType = 1; }},
-        {"32-bit colour", [](PixelFormatDescriptor& d) { d.cColorBits = 32; }},
-        {"overlay plane", [](PixelFormatDescriptor& d) { d.iLayerType = 1; }},
+    const decltype(FakeDriver::alterDescriptor) alterations[] = {
+        [](PixelFormatDescriptor& d) { d.dwFlags &= ~kPfdSupportOpenGl; },
+        [](PixelFormatDescriptor& d) { d.dwFlags |= kPfdGenericFormat; },
+        [](PixelFormatDescriptor& d) { d.dwFlags &= ~kPfdDoubleBuffer; },
+        [](PixelFormatDescriptor& d) { d.iPixelType = 1; },
+        [](PixelFormatDescriptor& d) { d.cColorBits = 32; },
+        [](PixelFormatDescriptor& d) { d.iLayerType = 1; },
+        [](PixelFormatDescriptor&) { driver->chosenFormat = 0; },
     };
-    for (const auto& alteration : alterations) {
+    for (size_t i = 0; i < std::size(alterations); ++i) {
         FakeDriver rejecting;
-        rejecting.alterDescriptor = alteration.second;
+        rejecting.alterDescriptor = alterations[i];
         driver = &rejecting;
-        EXPECT_EQ(Probe(), FormatRejected) << alteration.first;
-        EXPECT_EQ(rejecting.calls, Calls{"wglChoosePixelFormat"}) << alteration.first;
+        EXPECT_EQ(Probe(), FormatRejected) << i;
+        EXPECT_EQ(rejecting.calls, Calls{"wglChoosePixelFormat"}) << i;
     }
-    FakeDriver noFormat;
-    noFormat.chosenFormat = 0;
-    driver = &noFormat;
-    EXPECT_EQ(Probe(), FormatRejected);
-    EXPECT_EQ(noFormat.calls, Calls{"wglChoosePixelFormat"});
-    ExpectNothingRecorded();
+    EXPECT_EQ(hardware3DAvailable + gameConfig.hardware3DState, 0);
 }
 
-TEST_F(OpenGlProbe, GenericFormatPassesWhenAccelerated) {
-    fake.alterDescriptor = [](PixelFormatDescriptor& d) { d.dwFlags |= kPfdGenericFormat | kPfdGenericAccelerated; };
-    EXPECT_EQ(Probe(), Accelerated);
-}
-
-TEST_F(OpenGlProbe, WithoutCheckGdiAPassingFormatIsEnoughAndNoContextIsMade) {
-    checkGdi = 0;
-    fake.renderer = "GDI Generic";
-    EXPECT_EQ(Probe(), Accelerated);
-    EXPECT_EQ(fake.calls, Calls{"wglChoosePixelFormat"});
-    EXPECT_EQ(hardware3DAvailable, 1);
-    EXPECT_EQ(gameConfig.hardware3DState, 1);
-}
-
-TEST_F(OpenGlProbe, ContextRefusedUntilGdiSetsTheFormat) {
-    fake.createdContexts = {nullptr, kContext};
-    EXPECT_EQ(Probe(), Accelerated);
-    EXPECT_EQ(fake.calls, (Calls{"wglChoosePixelFormat", "wglSetPixelFormat", "wglCreateContext", "SetPixelFormat",
-                                 "wglCreateContext", "wglMakeCurrent", "glGetString", "wglDeleteContext"}));
-    EXPECT_EQ(fake.formatSet, 7);
-    EXPECT_EQ(fake.deleted, kContext);
-}
-
-TEST_F(OpenGlProbe, FailuresAfterTheFormatGiveNotAccelerated) {
+TEST_F(OpenGlProbe, OutcomeAndCallsFollowTheDriver) {
+    const Calls kFull = {"wglChoosePixelFormat", "wglSetPixelFormat", "wglCreateContext",
+                         "wglMakeCurrent",       "glGetString",       "wglDeleteContext"};
+    const Calls kUntilContext = {"wglChoosePixelFormat", "wglSetPixelFormat", "wglCreateContext", "SetPixelFormat"};
     struct Case {
         const char* name;
         std::function<void(FakeDriver&)> script;
+        OpenGlProbeResult result;
         Calls calls;
     };
     const Case cases[] = {
-        {"format not set", [](FakeDriver& d) { d.wglSetPixelFormatResult = 0; },
-         {"wglChoosePixelFormat", "wglSetPixelFormat"}},
-        {"GDI cannot set the format", [](FakeDriver& d) { d.createdContexts = {}; d.gdiSetPixelFormatResult = 0; },
-         {"wglChoosePixelFormat", "wglSetPixelFormat", "wglCreateContext", "SetPixelFormat"}},
-        {"no context twice", [](FakeDriver& d) { d.createdContexts = {}; },
-         {"wglChoosePixelFormat", "wglSetPixelFormat", "wglCreateContext", "SetPixelFormat", "wglCreateContext"}},
-        {"context not made current", [](FakeDriver& d) { d.makeCurrentResult = 0; },
+        {"accelerated", [](FakeDriver&) {}, Accelerated, kFull},
+        {"generic but accelerated format",
+         [](FakeDriver& d) {
+             d.alterDescriptor = [](PixelFormatDescriptor& p) { p.dwFlags |= kPfdGenericFormat | kPfdGenericAccelerated; };
+         },
+         Accelerated, kFull},
+        {"checkGdi 0: the format is enough, no context", [](FakeDriver& d) { checkGdi = 0, d.renderer = "GDI Generic"; },
+         Accelerated, {"wglChoosePixelFormat"}},
+        {"first context refused until GDI sets the format", [](FakeDriver& d) { d.contexts = {nullptr, kContext}; },
+         Accelerated,
+         {"wglChoosePixelFormat", "wglSetPixelFormat", "wglCreateContext", "SetPixelFormat", "wglCreateContext",
+          "wglMakeCurrent", "glGetString", "wglDeleteContext"}},
+        {"generic name in another case", [](FakeDriver& d) { d.renderer = "gdi GENERIC"; }, Accelerated, kFull},
+        {"software renderer keeps an earlier accelerator",
+         [](FakeDriver& d) { hardware3DAvailable = 1, d.renderer = "Microsoft Corporation GDI Generic"; },
+         NotAccelerated, kFull},
+        {"no renderer string", [](FakeDriver& d) { d.renderer = nullptr; }, NotAccelerated, kFull},
+        {"context not made current, still deleted", [](FakeDriver& d) { d.makeCurrentResult = 0; }, NotAccelerated,
          {"wglChoosePixelFormat", "wglSetPixelFormat", "wglCreateContext", "wglMakeCurrent", "wglDeleteContext"}},
-        {"software renderer", [](FakeDriver& d) { d.renderer = "GDI Generic"; }, kFullTest},
-        {"no renderer string", [](FakeDriver& d) { d.renderer = nullptr; }, kFullTest},
+        {"format not set", [](FakeDriver& d) { d.wglSetResult = 0; }, NotAccelerated,
+         {"wglChoosePixelFormat", "wglSetPixelFormat"}},
+        {"GDI cannot set the format", [](FakeDriver& d) { d.contexts = {}, d.gdiSetResult = 0; }, NotAccelerated,
+         kUntilContext},
+        {"no context twice", [](FakeDriver& d) { d.contexts = {}; }, NotAccelerated,
+         {"wglChoosePixelFormat", "wglSetPixelFormat", "wglCreateContext", "SetPixelFormat", "wglCreateContext"}},
     };
+    PixelFormatDescriptor requested{};  // 16-bit double-buffered RGBA, nothing more
+    requested.nSize = 40;
+    requested.nVersion = 1;
+    requested.dwFlags = 0x25;
+    requested.cColorBits = 16;
     for (const Case& c : cases) {
-        FakeDriver failing;
-        failing.createdContexts = {kContext};
-        c.script(failing);
-        driver = &failing;
-        EXPECT_EQ(Probe(), NotAccelerated) << c.name;
-        EXPECT_EQ(failing.calls, c.calls) << c.name;
-        if (failing.calls.back() == "wglDeleteContext") {
-            EXPECT_EQ(failing.deleted, kContext) << c.name;
-        }
-    }
-    ExpectNothingRecorded();
-}
-
-TEST_F(OpenGlProbe, SoftwareRendererKeepsAnEarlierAccelerator) {
-    hardware3DAvailable = 1;
-    fake.renderer = "Microsoft Corporation GDI Generic";
-    EXPECT_EQ(Probe(), NotAccelerated);
-    EXPECT_EQ(hardware3DAvailable, 1);
-}
-
-TEST_F(OpenGlProbe, GenericNameIsMatchedWithItsCase) {
-    for (const char* renderer : {"gdi generic", "GDI GENERIC", "GDI generic"}) {
-        FakeDriver other;
-        other.createdContexts = {kContext};
-        other.renderer = renderer;
-        driver = &other;
-        EXPECT_EQ(Probe(), Accelerated) << renderer;
+        FakeDriver scripted;
+        Reset(scripted);
+        c.script(scripted);
+        const int availableBefore = hardware3DAvailable;
+        EXPECT_EQ(Probe(), c.result) << c.name;
+        EXPECT_EQ(scripted.calls, c.calls) << c.name;
+        EXPECT_EQ(hardware3DAvailable, c.result == Accelerated ? 1 : availableBefore) << c.name;
+        EXPECT_EQ(gameConfig.hardware3DState, c.result == Accelerated ? 1 : 0) << c.name;
+        EXPECT_EQ(scripted.formatSet, c.calls.size() > 1 ? 7 : 0) << c.name;
+        EXPECT_EQ(scripted.deleted, c.calls.back() == "wglDeleteContext" ? kContext : nullptr) << c.name;
+        EXPECT_EQ(std::memcmp(&scripted.requested, &requested, sizeof requested), 0) << c.name;
     }
 }
 
 TEST_F(OpenGlProbe, MissingEntryPointIsNeverCalled) {
-    const std::function<void(OpenGlApi&)> removals[] = {
-        [](OpenGlApi& a) { a.wglChoosePixelFormat = nullptr; }, [](OpenGlApi& a) { a.wglSetPixelFormat = nullptr; },
-        [](OpenGlApi& a) { a.glGetString = nullptr; },          [](OpenGlApi& a) { a.wglCreateContext = nullptr; },
-        [](OpenGlApi& a) { a.gdiSetPixelFormat = nullptr; },    [](OpenGlApi& a) { a.wglMakeCurrent = nullptr; },
-        [](OpenGlApi& a) { a.wglDeleteContext = nullptr; },
-    };
-    for (const auto& remove : removals) {
+    static_assert(sizeof(OpenGlApi) == 7 * sizeof(void*), "seven entry points");
+    for (size_t entry = 0; entry < 7; ++entry) {
         OpenGlApi api = kFakeApi;
-        remove(api);
-        EXPECT_EQ(RunOpenGlProbe(api, kDc), NotAccelerated);
+        std::memset(reinterpret_cast<char*>(&api) + entry * sizeof(void*), 0, sizeof(void*));  // this one missing
+        EXPECT_EQ(RunOpenGlProbe(api, kDc), NotAccelerated) << entry;
     }
     EXPECT_TRUE(fake.calls.empty());
-    ExpectNothingRecorded();
+    EXPECT_EQ(hardware3DAvailable + gameConfig.hardware3DState, 0);
 }
 
 }  // namespace

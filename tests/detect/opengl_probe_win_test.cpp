@@ -5,15 +5,13 @@
 #include <string>
 
 #include "detect/opengl_probe_win.h"
-#include "launcher/launcher_state.h"
 #include "detect/probe_window.h"
+#include "launcher/launcher_state.h"
 
 namespace {
 
 // The renderer string of the system's OpenGL, asked without the probe.
-std::string SystemRenderer() {
-    ProbeWindow window;
-    HDC dc = GetDC(window.handle());
+std::string SystemRenderer(HDC dc) {
     PIXELFORMATDESCRIPTOR pfd{};
     pfd.nSize = sizeof pfd;
     pfd.nVersion = 1;
@@ -21,18 +19,25 @@ std::string SystemRenderer() {
     pfd.cColorBits = 16;
     std::string renderer;
     const int format = ChoosePixelFormat(dc, &pfd);
-    if (format && SetPixelFormat(dc, format, &pfd)) {
-        HGLRC context = wglCreateContext(dc);
-        if (context && wglMakeCurrent(dc, context)) {
-            const GLubyte* text = glGetString(GL_RENDERER);
-            if (text) renderer = reinterpret_cast<const char*>(text);
-            wglMakeCurrent(nullptr, nullptr);
-        }
-        if (context) wglDeleteContext(context);
+    HGLRC context = format && SetPixelFormat(dc, format, &pfd) ? wglCreateContext(dc) : nullptr;
+    if (context && wglMakeCurrent(dc, context)) {
+        if (const GLubyte* text = glGetString(GL_RENDERER)) renderer = reinterpret_cast<const char*>(text);
+        wglMakeCurrent(nullptr, nullptr);
     }
-    ReleaseDC(window.handle(), dc);
+    if (context) wglDeleteContext(context);
     return renderer;
 }
+
+// Runs `probe` (or SystemRenderer) on the device context of a window of its own.
+template <class Probe>
+auto OnFreshWindow(Probe probe) {
+    ProbeWindow window;
+    HDC dc = GetDC(window.handle());
+    const auto result = probe(dc);
+    ReleaseDC(window.handle(), dc);
+    return result;
+}
+OpenGlProbeResult ProbeFreshWindow() { return OnFreshWindow(ProbeOpenGlAcceleration); }
 
 class RealOpenGlProbe : public ::testing::Test {
 protected:
@@ -42,39 +47,27 @@ protected:
         gameConfig.hardware3DState = 0;
     }
     void TearDown() override { UnloadOpenGlEntryPoints(); }
-
-    OpenGlProbeResult ProbeFreshWindow() {
-        ProbeWindow window;
-        HDC dc = GetDC(window.handle());
-        const OpenGlProbeResult result = ProbeOpenGlAcceleration(dc);
-        ReleaseDC(window.handle(), dc);
-        return result;
-    }
 };
 
 TEST_F(RealOpenGlProbe, AgreesWithTheSystemRendererString) {
-    const std::string renderer = SystemRenderer();
+    const std::string renderer = OnFreshWindow(SystemRenderer);
+    std::printf("renderer: %s\n", renderer.c_str());
     ASSERT_FALSE(renderer.empty());
     ASSERT_EQ(LoadOpenGlEntryPoints("opengl32.dll"), 0u);
-    EXPECT_NE(probeOpenGlModule, nullptr);
     const OpenGlProbeResult expected = renderer.find("GDI Generic") == std::string::npos ? Accelerated : NotAccelerated;
-    EXPECT_EQ(ProbeFreshWindow(), expected) << renderer;
+    EXPECT_EQ(ProbeFreshWindow(), expected);
     EXPECT_EQ(hardware3DAvailable, expected == Accelerated ? 1 : 0);
     EXPECT_EQ(gameConfig.hardware3DState, expected == Accelerated ? 1 : 0);
-    std::printf("renderer: %s\n", renderer.c_str());
-
     checkGdi = 0;
     EXPECT_EQ(ProbeFreshWindow(), Accelerated);
 }
 
-TEST_F(RealOpenGlProbe, UnloadForgetsTheLibrary) {
+TEST_F(RealOpenGlProbe, LibraryUnloadedMissingOrWithoutTheExportsIsNeverCalled) {
     ASSERT_EQ(LoadOpenGlEntryPoints("opengl32.dll"), 0u);
     UnloadOpenGlEntryPoints();
     EXPECT_EQ(probeOpenGlModule, nullptr);
     EXPECT_EQ(ProbeFreshWindow(), NotAccelerated);
-}
 
-TEST_F(RealOpenGlProbe, LibraryMissingOrWithoutTheExportsIsNeverCalled) {
     EXPECT_EQ(LoadOpenGlEntryPoints("quimbo-no-such-library.dll"), DWORD(ERROR_MOD_NOT_FOUND));
     EXPECT_EQ(probeOpenGlModule, nullptr);
     EXPECT_EQ(ProbeFreshWindow(), NotAccelerated);

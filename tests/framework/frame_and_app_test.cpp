@@ -10,54 +10,43 @@
 
 namespace {
 
-constexpr const char* kClassName = "Framework Test Frame";
-
 int framesDeleted = 0;
 
 struct CountedFrame : CFrameWnd {
     ~CountedFrame() override { ++framesDeleted; }
 };
 
-class FrameWindow : public ::testing::Test {
-protected:
-    void SetUp() override {
-        WNDCLASSA windowClass = {};
-        windowClass.lpfnWndProc = AfxGetAfxWndProc();
-        windowClass.hInstance = AfxGetInstanceHandle();
-        windowClass.lpszClassName = kClassName;
-        ASSERT_NE(RegisterClassA(&windowClass), 0);
-        framesDeleted = 0;
-    }
-    void TearDown() override { UnregisterClassA(kClassName, AfxGetInstanceHandle()); }
-};
+bool RegisterTestClass(const char* name, WNDPROC procedure) {
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = AfxGetInstanceHandle();
+    windowClass.lpszClassName = name;
+    return RegisterClassA(&windowClass) != 0;
+}
 
-TEST_F(FrameWindow, AHiddenFrameIsFoundAndDeletesItselfWhenDestroyed) {
+TEST(FrameWindow, AHiddenFrameIsFoundAndDeletesItselfWhenDestroyed) {
+    ASSERT_TRUE(RegisterTestClass("Framework Test Frame", AfxGetAfxWndProc()));
+    framesDeleted = 0;
     auto* frame = new CountedFrame;
-    ASSERT_TRUE(frame->Create(kClassName, "", WS_OVERLAPPEDWINDOW, CFrameWnd::rectDefault));
-    const HWND window = FindWindowA(kClassName, nullptr);
+    ASSERT_TRUE(frame->Create("Framework Test Frame", "", WS_OVERLAPPEDWINDOW, CFrameWnd::rectDefault));
+    const HWND window = FindWindowA("Framework Test Frame", nullptr);
     EXPECT_EQ(window, frame->m_hWnd);
     EXPECT_FALSE(IsWindowVisible(window));
     frame->DestroyWindow();
     EXPECT_EQ(framesDeleted, 1);
     EXPECT_FALSE(IsWindow(window));
+    UnregisterClassA("Framework Test Frame", AfxGetInstanceHandle());
 }
 
-TEST_F(FrameWindow, AClassRoutingElsewhereIsRefused) {
-    WNDCLASSA foreign = {};
-    foreign.lpfnWndProc = DefWindowProcA;
-    foreign.hInstance = AfxGetInstanceHandle();
-    foreign.lpszClassName = "Framework Test Foreign";
-    ASSERT_NE(RegisterClassA(&foreign), 0);
-    CountedFrame frame;  // still the caller's after a failed Create
-    EXPECT_FALSE(frame.Create(foreign.lpszClassName, ""));
-    EXPECT_EQ(FindWindowA(foreign.lpszClassName, nullptr), nullptr);
-    UnregisterClassA(foreign.lpszClassName, AfxGetInstanceHandle());
-}
-
-TEST_F(FrameWindow, AnUnregisteredClassFails) {
-    CountedFrame frame;
-    EXPECT_FALSE(frame.Create("Framework Test Nothing", ""));
-    EXPECT_EQ(frame.m_hWnd, nullptr);
+TEST(FrameWindow, AnUnregisteredClassOrOneRoutingElsewhereIsRefused) {
+    ASSERT_TRUE(RegisterTestClass("Framework Test Foreign", DefWindowProcA));
+    for (const char* className : {"Framework Test Foreign", "Framework Test Nothing"}) {
+        CountedFrame frame;  // still the caller's after a failed Create
+        EXPECT_FALSE(frame.Create(className, "")) << className;
+        EXPECT_EQ(frame.m_hWnd, nullptr) << className;
+        EXPECT_EQ(FindWindowA(className, nullptr), nullptr) << className;
+    }
+    UnregisterClassA("Framework Test Foreign", AfxGetInstanceHandle());
 }
 
 struct RecordingApp : CWinApp {
@@ -74,44 +63,26 @@ struct RecordingApp : CWinApp {
     }
 };
 
-TEST(WinApp, InitInstanceFalseGoesStraightToExitInstance) {
-    RecordingApp app;
-    EXPECT_EQ(AfxGetApp(), &app);
-    EXPECT_EQ(AfxWinMain(AfxGetInstanceHandle()), 5);
-    EXPECT_EQ(app.calls, "init exit");
-    EXPECT_EQ(app.m_hInstance, AfxGetInstanceHandle());
-}
-
-TEST(WinApp, InitInstanceTrueRunsTheMessageLoopFirst) {
-    RecordingApp app;
-    app.initResult = TRUE;
-    EXPECT_EQ(AfxWinMain(AfxGetInstanceHandle()), 5);
-    EXPECT_EQ(app.calls, "init exit");
-}
-
-TEST(WinApp, WithoutAnApplicationObjectWinMainFails) {
-    { RecordingApp gone; }
+TEST(WinApp, WinMainRunsInitInstanceThenExitInstanceAndFailsWithoutAnApplication) {
+    for (BOOL initResult : {FALSE, TRUE}) {
+        RecordingApp app;
+        app.initResult = initResult;
+        EXPECT_EQ(AfxGetApp(), &app);
+        EXPECT_EQ(AfxWinMain(AfxGetInstanceHandle()), 5);
+        EXPECT_EQ(app.calls, "init exit");
+        EXPECT_EQ(app.m_hInstance, AfxGetInstanceHandle());
+    }
     EXPECT_EQ(AfxGetApp(), nullptr);
-    EXPECT_EQ(AfxGetMainWnd(), nullptr);
     EXPECT_NE(AfxWinMain(AfxGetInstanceHandle()), 0);
 }
 
-TEST(CStringFormat, FormatsWithoutAnyLengthLimit) {
+TEST(CString, FormatsWithoutALengthLimitAndAMissingStringLeavesItEmpty) {
     CString text;
-    text.Format("%d X %d", 1024, 768);
-    EXPECT_STREQ(text, "1024 X 768");
     const std::string longText(5000, 'a');
-    text.Format("[%s]", longText.c_str());
-    EXPECT_EQ(text.GetLength(), 5002);
-    EXPECT_EQ(std::string(text), "[" + longText + "]");
-}
-
-TEST(CStringLoad, AMissingStringLeavesItEmpty) {
-    CString text("before");
+    text.Format("%d X %d [%s]", 1024, 768, longText.c_str());
+    EXPECT_EQ(std::string(text), "1024 X 768 [" + longText + "]");
     EXPECT_FALSE(text.LoadString(4242));
     EXPECT_TRUE(text.IsEmpty());
-    text = nullptr;
-    EXPECT_STREQ(text, "");
 }
 
 }  // namespace

@@ -13,24 +13,24 @@ constexpr UINT kPostedInInit = WM_APP + 1;
 class RecordingDialog : public CDialog {
 public:
     using CDialog::CDialog;
-    int quitCode = -1;          // >= 0: OnInitDialog posts the quit message
-    bool everShown = false;     // any WM_SHOWWINDOW that showed the window
+    int quitCode = -1;       // >= 0: OnInitDialog posts the quit message
+    bool endAtOnce = false;  // OnInitDialog ends the dialog
+    bool everShown = false;  // any WM_SHOWWINDOW that showed the window
     int postedSeen = 0;
     bool visibleAtPosted = true;
 
     BOOL OnInitDialog() override {
         CDialog::OnInitDialog();
         PostMessageA(m_hWnd, kPostedInInit, 0, 0);
-        if (quitCode >= 0) {
-            PostQuitMessage(quitCode);
-            return FALSE;
-        }
-        return TRUE;
+        if (endAtOnce) EndDialog(IDCANCEL);
+        if (quitCode < 0) return TRUE;
+        PostQuitMessage(quitCode);
+        return FALSE;
     }
 
 protected:
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override {
-        if (message == WM_SHOWWINDOW && wParam) everShown = true;
+        everShown |= message == WM_SHOWWINDOW && wParam;
         if (message == kPostedInInit) {
             ++postedSeen;
             visibleAtPosted = IsWindowVisible();
@@ -39,11 +39,10 @@ protected:
     }
 };
 
-bool TakeQuitMessage(WPARAM* code) {
+// The code of a waiting WM_QUIT, taken off the queue; -1 when there is none.
+int TakeQuitMessage() {
     MSG msg;
-    if (!PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) return false;
-    *code = msg.wParam;
-    return true;
+    return PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) ? int(msg.wParam) : -1;
 }
 
 class ModalLoop : public ::testing::TestWithParam<UINT> {};
@@ -54,9 +53,7 @@ TEST_P(ModalLoop, QuitInOnInitDialogEndsItUnseenAndIsPostedAgain) {
     EXPECT_EQ(dialog.DoModal(), -1);
     EXPECT_FALSE(dialog.everShown);
     EXPECT_EQ(dialog.m_hWnd, nullptr);  // the window is gone
-    WPARAM code = 0;
-    ASSERT_TRUE(TakeQuitMessage(&code)) << "the quit message must reach the outer loop";
-    EXPECT_EQ(code, 3u);
+    EXPECT_EQ(TakeQuitMessage(), 3) << "the quit message must reach the outer loop";
 }
 
 TEST_P(ModalLoop, ShowsTheDialogOnlyOnceTheQueueIsEmpty) {
@@ -68,35 +65,22 @@ TEST_P(ModalLoop, ShowsTheDialogOnlyOnceTheQueueIsEmpty) {
     });
     EXPECT_EQ(result, 7);
     EXPECT_TRUE(visibleWhenActing);
-    EXPECT_TRUE(dialog.everShown);
     EXPECT_EQ(dialog.postedSeen, 1);
     EXPECT_FALSE(dialog.visibleAtPosted) << "a message posted during OnInitDialog comes before the first idle moment";
-    WPARAM code = 0;
-    EXPECT_FALSE(TakeQuitMessage(&code));
+    EXPECT_EQ(TakeQuitMessage(), -1);
 }
 
 // 155 is visible by its template, 102 is not: both wait for the first idle moment.
 INSTANTIATE_TEST_SUITE_P(VisibleAndHiddenTemplates, ModalLoop, ::testing::Values(IDD_LANGUAGE, IDD_LAUNCHER));
 
-TEST(ModalLoopEnd, EndDialogInOnInitDialogNeverShowsTheDialog) {
-    struct EndsAtOnce : RecordingDialog {
-        EndsAtOnce() : RecordingDialog(IDD_LANGUAGE) {}
-        BOOL OnInitDialog() override {
-            RecordingDialog::OnInitDialog();
-            EndDialog(IDCANCEL);
-            return TRUE;
-        }
-    } dialog;
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-    EXPECT_FALSE(dialog.everShown);
-}
+TEST(ModalLoopEnd, EndingInOnInitDialogNeverShowsAMissingTemplateFailsAndTheDialogIsReusable) {
+    RecordingDialog endsAtOnce(IDD_LANGUAGE);
+    endsAtOnce.endAtOnce = true;
+    EXPECT_EQ(endsAtOnce.DoModal(), IDCANCEL);
+    EXPECT_FALSE(endsAtOnce.everShown);
 
-TEST(ModalLoopEnd, AMissingTemplateFails) {
-    CDialog dialog(4242);
-    EXPECT_EQ(dialog.DoModal(), -1);
-}
+    EXPECT_EQ(CDialog(4242).DoModal(), -1);
 
-TEST(ModalLoopEnd, TheDialogIsReusableAfterDoModal) {
     CDialog dialog(IDD_LANGUAGE);
     for (int run = 0; run < 2; ++run)
         EXPECT_EQ(RunDialogAndAct(dialog, [](HWND window) { PostMessageA(window, WM_COMMAND, IDOK, 0); }), IDOK);
