@@ -5,13 +5,15 @@
 
 #include <atomic>
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <string>
 #include <thread>
 
-#include "framework/localized_text.h"
 #include "launcher/launcher_state.h"
 #include "launcher/process_start.h"
 #include "settings/install_location.h"
+#include "tests/support/key_value_report.h"
 #include "tests/support/temp_dir.h"
 #include "tools/ui_driver/ui_driver.h"
 
@@ -29,44 +31,30 @@ std::string SystemText(DWORD error) {
     return result;
 }
 
-// What a message box of this process showed, answered with OK by a watcher thread
-// while the test's own thread is held inside the box's modal loop.
+// What a message box of this process showed while `action` ran on this thread; a
+// watcher thread reads it and answers OK.
 struct SeenBox {
     bool shown = false;
-    std::string text;
-    std::string caption;
-    bool hasOwner = false;
-    bool hasCancel = false;
+    std::string text, caption;
+    bool hasOwner = false, hasCancel = false;
 };
 
-class BoxWatcher {
-public:
-    explicit BoxWatcher(DWORD timeoutMs) : thread_([this, timeoutMs] { Watch(timeoutMs); }) {}
-    ~BoxWatcher() { Stop(); }
-    SeenBox Stop() {
-        stop_ = true;
-        if (thread_.joinable()) thread_.join();
-        return seen_;
-    }
-
-private:
-    void Watch(DWORD timeoutMs) {
+SeenBox WatchForBox(const std::function<void()>& action) {
+    std::atomic<bool> done{false};
+    SeenBox seen;
+    std::thread watcher([&] {
         HWND box = nullptr;
-        ui::WaitUntil([&] { return stop_ || (box = ui::FindTopLevelWindow(GetCurrentProcessId(), "#32770")); },
-                      timeoutMs);
+        ui::WaitUntil([&] { return done || (box = ui::FindTopLevelWindow(GetCurrentProcessId(), "#32770")); });
         if (!box) return;
-        seen_.shown = true;
-        seen_.text = ui::MessageBoxText(box);
-        seen_.caption = ui::Text(box);
-        seen_.hasOwner = GetWindow(box, GW_OWNER) != nullptr;
-        seen_.hasCancel = GetDlgItem(box, IDCANCEL) != nullptr;
+        seen = {true, ui::MessageBoxText(box), ui::Text(box), GetWindow(box, GW_OWNER) != nullptr,
+                GetDlgItem(box, IDCANCEL) != nullptr};
         ui::PressDialogButton(box, IDOK);
-    }
-
-    std::atomic<bool> stop_{false};
-    SeenBox seen_;
-    std::thread thread_;
-};
+    });
+    action();
+    done = true;
+    watcher.join();
+    return seen;
+}
 
 bool IsProgramRunning(const char* exeName) {
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
@@ -77,13 +65,6 @@ bool IsProgramRunning(const char* exeName) {
         found = lstrcmpiA(entry.szExeFile, exeName) == 0;
     CloseHandle(snapshot);
     return found;
-}
-
-std::string ReadReportItem(const std::string& report, const std::string& key) {
-    const size_t start = report.find(key + "=");
-    if (start == std::string::npos) return "(missing)";
-    const size_t value = start + key.size() + 1;
-    return report.substr(value, report.find_first_of("\r\n", value) - value);
 }
 
 // An installation folder whose game and launcher copy are both the stand-in game,
@@ -117,68 +98,41 @@ protected:
         RegCloseKey(key);
     }
     // The stand-in game's report, once its window shows that it has written it.
-    std::string WaitForReport(const std::string& reportPath) {
+    static std::map<std::string, std::string> WaitForReport(const std::string& reportPath) {
         EXPECT_NE(ui::WaitForTopLevelWindow(0, kGameWindowClass), nullptr);
-        return ReadBytes(reportPath);
+        return ParseKeyValueReport(ReadBytes(reportPath));
     }
 
     ScopedInstallDir install_;
     std::string folder_;  // no trailing backslash
 };
 
-TEST_F(ProcessStart, GameGetsItsCommandLineAndWorkingDirectory) {
-    const std::string bin = folder_ + "\\bin";
-    const std::string game = bin + "\\zorb.exe";
-    char commandLine[kMaxPath] = " /b00 /win /x640 /y480 /soft24";
-    BoxWatcher watcher(500);
-    EXPECT_EQ(LaunchProgram(game.c_str(), commandLine, bin.c_str()), 1);
-    const std::string report = WaitForReport("bin/zorb-report.txt");
-    EXPECT_EQ(ReadReportItem(report, "commandLine"), " /b00 /win /x640 /y480 /soft24");
-    EXPECT_EQ(ReadReportItem(report, "workingDirectory"), bin);
-    EXPECT_FALSE(watcher.Stop().shown);
-}
-
 TEST_F(ProcessStart, MissingProgramShowsTheSystemTextUnderTheTitle) {
-    const struct { int32_t languageIndex; std::string caption; } cases[] = {
-        {0, "Quimbo - Marivel"},
-        {1, std::string(LoadMessage(IDS_TITLE, 1))},
-        {9, ""},
-    };
-    for (const auto& c : cases) {
-        gameConfig.languageIndex = c.languageIndex;
-        const std::string missing = folder_ + "\\bin\\gone.exe";
-        char commandLine[kMaxPath] = " /b00";
-        BoxWatcher watcher(ui::kDefaultTimeoutMs);
-        EXPECT_EQ(LaunchProgram(missing.c_str(), commandLine, folder_.c_str()), 0);
-        const SeenBox box = watcher.Stop();
-        ASSERT_TRUE(box.shown) << c.languageIndex;
-        EXPECT_EQ(box.text, SystemText(ERROR_FILE_NOT_FOUND)) << c.languageIndex;
-        EXPECT_EQ(box.caption, c.caption) << c.languageIndex;
-        EXPECT_FALSE(box.hasOwner);
-        EXPECT_FALSE(box.hasCancel);
-    }
-    EXPECT_FALSE(std::string(LoadMessage(IDS_TITLE, 1)).empty());
+    const std::string missing = folder_ + "\\bin\\gone.exe";
+    char commandLine[kMaxPath] = " /b00";
+    const SeenBox box = WatchForBox([&] { EXPECT_EQ(LaunchProgram(missing.c_str(), commandLine, folder_.c_str()), 0); });
+    ASSERT_TRUE(box.shown);
+    EXPECT_EQ(box.text, SystemText(ERROR_FILE_NOT_FOUND));
+    EXPECT_EQ(box.caption, "Quimbo - Marivel");
+    EXPECT_FALSE(box.hasOwner);
+    EXPECT_FALSE(box.hasCancel);
 }
 
-TEST_F(ProcessStart, InstalledCopyStartsInTheInstallationFolder) {
-    RegisterInstallation();
-    BoxWatcher watcher(500);
-    LaunchInstalledCopy();
-    const std::string report = WaitForReport("zorb-report.txt");
-    EXPECT_EQ(ReadReportItem(report, "workingDirectory"), folder_);
-    EXPECT_EQ(std::string(rootExePath), folder_ + "\\Quimbo.exe");
-    EXPECT_TRUE(IsProgramRunning("Quimbo.exe"));
-    EXPECT_FALSE(watcher.Stop().shown);
-}
-
-TEST_F(ProcessStart, VanishedInstallationStartsAndShowsNothing) {
+// The entry is looked up again at hand-over: gone, nothing starts and nothing shows.
+TEST_F(ProcessStart, InstalledCopyStartsOnlyWhileTheEntryStands) {
     RegisterInstallation();
     ASSERT_TRUE(FindInstalledGame());  // as at start-up
     RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
-    BoxWatcher watcher(ui::kDefaultTimeoutMs);
-    LaunchInstalledCopy();
-    EXPECT_FALSE(watcher.Stop().shown);
+    EXPECT_FALSE(WatchForBox([] { LaunchInstalledCopy(); }).shown);
     EXPECT_FALSE(IsProgramRunning("Quimbo.exe"));  // a created process would exist by now
+
+    RegisterInstallation();
+    std::map<std::string, std::string> report;
+    EXPECT_FALSE(WatchForBox([&] {
+                     LaunchInstalledCopy();
+                     report = WaitForReport("zorb-report.txt");
+                 }).shown);
+    EXPECT_EQ(report["workingDirectory"], folder_);
 }
 
 }  // namespace

@@ -31,37 +31,14 @@ public:
     }
 };
 
-struct ThreadWindowSearch {
-    int controlId;
-    HWND found;
-};
-
-BOOL CALLBACK MatchDialogWithControl(HWND window, LPARAM lParam) {
-    auto& search = *reinterpret_cast<ThreadWindowSearch*>(lParam);
-    if (!IsWindowVisible(window) || !GetDlgItem(window, search.controlId)) return TRUE;
-    search.found = window;
-    return FALSE;
-}
-
-// A shown dialog of `thread` that has the control `controlId`.
-HWND WaitForDialogWith(DWORD thread, int controlId) {
-    ThreadWindowSearch search{controlId, nullptr};
-    ui::WaitUntil([&] {
-        EnumThreadWindows(thread, MatchDialogWithControl, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
-    });
-    return search.found;
-}
-
 // What the user saw of the main dialog around one use of Settings.
 struct SettingsRun {
     bool optionsShown = false;
     bool mainDisabledWhileOpen = false;
-    bool optionsClosed = false;
     std::string playLabelAfter;
 };
 
-// Shows the main dialog, clicks Settings, lets `act` work the video options dialog,
+// Shows the main dialog, clicks Settings, lets `act` end the video options dialog,
 // then reads and ends the main dialog. A missing window ends everything, so a fault
 // fails the test instead of hanging it.
 SettingsRun UseSettings(const std::function<void(HWND options)>& act) {
@@ -71,18 +48,18 @@ SettingsRun UseSettings(const std::function<void(HWND options)>& act) {
     SettingsRun run;
     const DWORD uiThread = GetCurrentThreadId();
     std::thread user([&] {
-        const HWND main = WaitForDialogWith(uiThread, IDC_SETTINGS);
+        const HWND main = ui::WaitForTopLevelWindow(GetCurrentProcessId(), "#32770");
         if (!main) {
             PostThreadMessageA(uiThread, WM_QUIT, 0, 0);
             return;
         }
         ui::Click(ui::Control(main, IDC_SETTINGS));
-        if (const HWND options = WaitForDialogWith(uiThread, IDC_RENDERER_COMBO)) {
-            run.optionsShown = true;
+        // The options dialog is the other dialog of this process.
+        if (const HWND options = ui::WaitForMessageBox(GetCurrentProcessId(), main)) {
+            run.optionsShown = ui::Control(options, IDC_RENDERER_COMBO) != nullptr;
             run.mainDisabledWhileOpen = !ui::IsEnabled(main);
             act(options);
-            run.optionsClosed = ui::WaitForWindowGone(options);
-            if (!run.optionsClosed) PostMessageA(options, WM_COMMAND, IDCANCEL, 0);
+            if (!ui::WaitForWindowGone(options)) PostMessageA(options, WM_COMMAND, IDCANCEL, 0);
         }
         ui::WaitUntil([&] { return ui::IsEnabled(main); });
         run.playLabelAfter = ui::Text(ui::Control(main, IDC_PLAY));
@@ -113,9 +90,6 @@ protected:
         SetDefaultConfig();
         gameConfig.languageIndex = language;
         gameConfig.renderer = renderer;
-        gameConfig.screenWidth = 800;
-        gameConfig.screenHeight = 600;
-        gameConfig.fullScreen = 1;
         gameConfig.gameInt2 = 57;
         gameConfig.keyCodes[0] = 0x48;
         std::memcpy(gameConfig.tail, "kept!!", 7);
@@ -132,97 +106,53 @@ protected:
     ScopedInstallDir dir;
 };
 
-TEST_F(SettingsAction, CancelReloadsTheStoredGermanAndTheMainDialogStaysGerman) {
-    const std::string stored = StoreRecord(German, RenderSoftware24);
-    const SettingsRun run = UseSettings([](HWND options) {
-        Select(options, IDC_RENDERER_COMBO, 0);
-        Press(options, IDCANCEL);
-    });
-    ASSERT_TRUE(run.optionsShown);
-    EXPECT_TRUE(run.optionsClosed);
-    EXPECT_TRUE(run.mainDisabledWhileOpen);
-    EXPECT_EQ(gameConfig.languageIndex, German);
-    EXPECT_EQ(gameConfig.renderer, RenderSoftware24);
-    EXPECT_EQ(Memory(), stored);
-    EXPECT_EQ(ReadBytes(kConfigPath), stored);
-    EXPECT_EQ(run.playLabelAfter, "Start");
+// Cancel and the close box reload the stored record, whatever was picked, even a
+// stored or picked hardware renderer the machine lacks an accelerator for.
+TEST_F(SettingsAction, CancelReloadsTheStoredRecord) {
+    const struct {
+        int32_t language, renderer, primaryAccelerated;
+        int pick;  // renderer item
+        bool closeBox;
+        const char* playLabel;
+    } cases[] = {
+        {German, RenderSoftware24, 0, 0, false, "Start"}, {Spanish, RenderSoftware24, 0, 0, true, "Iniciar"},
+        {English, RenderSoftware24, 1, 2, false, "Play"}, {English, RenderOpenGL, 0, 1, false, "Play"},
+        {English, RenderOpenGL, 1, 0, false, "Play"},
+    };
+    for (const auto& c : cases) {
+        displayDevices[1].hardware3D = c.primaryAccelerated;
+        const std::string stored = StoreRecord(c.language, c.renderer);
+        const SettingsRun run = UseSettings([&](HWND options) {
+            Select(options, IDC_RENDERER_COMBO, c.pick);
+            if (c.closeBox) PostMessageA(options, WM_SYSCOMMAND, SC_CLOSE, 0);
+            else Press(options, IDCANCEL);
+        });
+        ASSERT_TRUE(run.optionsShown);
+        EXPECT_TRUE(run.mainDisabledWhileOpen);
+        EXPECT_EQ(Memory(), stored) << c.playLabel;
+        EXPECT_EQ(ReadBytes(kConfigPath), stored) << c.playLabel;
+        EXPECT_EQ(run.playLabelAfter, c.playLabel);
+    }
 }
 
-TEST_F(SettingsAction, OkKeepsEnglishSavesItAndTheMainDialogTurnsEnglish) {
-    StoreRecord(German, RenderSoftware24);
-    const SettingsRun run = UseSettings([](HWND options) { Press(options, IDOK); });
-    ASSERT_TRUE(run.optionsShown);
-    EXPECT_EQ(gameConfig.languageIndex, English);
-    EXPECT_EQ(ReadBytes(kConfigPath), Memory());
-    EXPECT_EQ(run.playLabelAfter, "Play");
-}
-
+// A stored German opens as English; OK saves that with the choices, and the main dialog turns English.
 TEST_F(SettingsAction, OkWritesTheChoicesToTheConfigFile) {
-    SetDefaultConfig();
-    ASSERT_FALSE(FileExists(kConfigPath));
+    StoreRecord(German, RenderSoftware24);
     const SettingsRun run = UseSettings([](HWND options) {
         Select(options, IDC_RENDERER_COMBO, 0);
-        ui::SelectComboItem(ui::Control(options, IDC_RESOLUTION_COMBO), "800 X 600");
-        Select(options, IDC_LANGUAGE_COMBO, 2);
+        ui::SelectComboItem(ui::Control(options, IDC_RESOLUTION_COMBO), "640 X 480");
         Press(options, IDOK);
     });
     ASSERT_TRUE(run.optionsShown);
-    const std::string file = ReadBytes(kConfigPath);
-    ASSERT_EQ(file.size(), sizeof(GameConfig));
     GameConfig stored;
+    const std::string file = ReadBytes(kConfigPath);
+    ASSERT_EQ(file.size(), sizeof stored);
     std::memcpy(&stored, file.data(), sizeof stored);
     EXPECT_EQ(stored.renderer, RenderSoftware8);
-    EXPECT_EQ(stored.screenWidth, 800);
-    EXPECT_EQ(stored.screenHeight, 600);
-    EXPECT_EQ(stored.fullScreen, 1);
-    EXPECT_EQ(stored.languageIndex, French);
-    EXPECT_EQ(run.playLabelAfter, "Jouer");
-}
-
-TEST_F(SettingsAction, TheCloseBoxReloadsAsCancelDoes) {
-    const std::string stored = StoreRecord(Spanish, RenderSoftware24);
-    const SettingsRun run = UseSettings([](HWND options) {
-        Select(options, IDC_RENDERER_COMBO, 0);
-        Press(options, IDC_WINDOWED);
-        ui::WaitUntil([&] { return ui::IsChecked(ui::Control(options, IDC_WINDOWED)); });
-        Select(options, IDC_LANGUAGE_COMBO, 0);
-        PostMessageA(options, WM_SYSCOMMAND, SC_CLOSE, 0);
-    });
-    ASSERT_TRUE(run.optionsShown);
-    EXPECT_EQ(Memory(), stored);
-    EXPECT_EQ(ReadBytes(kConfigPath), stored);
-    EXPECT_EQ(run.playLabelAfter, "Iniciar");
-}
-
-// An accelerated primary display offers the hardware renderer even when a second,
-// plain device left no accelerator flagged. Cancel must not judge the pick.
-TEST_F(SettingsAction, CancelAfterPickingTheHardwareRendererKeepsTheStoredRecord) {
-    displayDevices[1].hardware3D = 1;
-    const std::string stored = StoreRecord(English, RenderSoftware24);
-    const SettingsRun run = UseSettings([](HWND options) {
-        Select(options, IDC_RENDERER_COMBO, 2);
-        Press(options, IDCANCEL);
-    });
-    ASSERT_TRUE(run.optionsShown);
-    EXPECT_EQ(ReadBytes(kConfigPath), stored);
-    EXPECT_EQ(Memory(), stored);
-    EXPECT_EQ(gameConfig.gameInt2, 57);
-}
-
-// A stored hardware renderer loads on a machine without accelerator (start-up judges
-// the file alone); cancelling Settings there must not reset it either, whether the
-// list offers the hardware item (an accelerated primary beside a plain second device)
-// or not.
-TEST_F(SettingsAction, CancelKeepsAStoredHardwareRendererTheMachineLacks) {
-    for (int32_t primaryAccelerated : {0, 1}) {
-        displayDevices[1].hardware3D = primaryAccelerated;
-        const std::string stored = StoreRecord(English, RenderOpenGL);
-        ASSERT_EQ(gameConfig.renderer, RenderOpenGL);
-        const SettingsRun run = UseSettings([](HWND options) { Press(options, IDCANCEL); });
-        ASSERT_TRUE(run.optionsShown);
-        EXPECT_EQ(ReadBytes(kConfigPath), stored) << primaryAccelerated;
-        EXPECT_EQ(gameConfig.renderer, RenderOpenGL) << primaryAccelerated;
-    }
+    EXPECT_EQ(stored.screenWidth, 640);
+    EXPECT_EQ(stored.languageIndex, English);
+    EXPECT_EQ(file, Memory());
+    EXPECT_EQ(run.playLabelAfter, "Play");
 }
 
 }  // namespace

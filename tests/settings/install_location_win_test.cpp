@@ -53,66 +53,34 @@ protected:
     std::string folder_;  // no trailing backslash
 };
 
-TEST_F(InstalledGame, FolderGetsOneBackslash) {
+TEST_F(InstalledGame, FolderGetsOneBackslashWithOrWithoutOne) {
     InstallBothPrograms();
-    StoreFolder(HKEY_CURRENT_USER, folder_);
-    ASSERT_TRUE(FindInstalledGame());
-    EXPECT_EQ(std::string(installDir), folder_ + "\\");
-    EXPECT_EQ(std::string(gameExePath), folder_ + "\\bin\\zorb.exe");
-    EXPECT_EQ(std::string(rootExePath), folder_ + "\\Quimbo.exe");
-
-    StoreFolder(HKEY_CURRENT_USER, folder_ + "\\");
-    ASSERT_TRUE(FindInstalledGame());
-    EXPECT_EQ(std::string(gameExePath), folder_ + "\\bin\\zorb.exe");
+    for (const std::string& stored : {folder_, folder_ + "\\"}) {
+        StoreFolder(HKEY_CURRENT_USER, stored);
+        ASSERT_TRUE(FindInstalledGame()) << stored;
+        EXPECT_EQ(std::string(installDir), folder_ + "\\");
+        EXPECT_EQ(std::string(gameExePath), folder_ + "\\bin\\zorb.exe");
+        EXPECT_EQ(std::string(rootExePath), folder_ + "\\Quimbo.exe");
+    }
 }
 
-TEST_F(InstalledGame, BothProgramsMustOpen) {
-    StoreFolder(HKEY_CURRENT_USER, folder_);
-    WriteBytes("bin/zorb.exe", "game");
-    EXPECT_FALSE(FindInstalledGame());
-    ExpectPathsUntouched();
-
-    CreateDirectoryA("Quimbo.exe", nullptr);  // present, but no file to open
-    EXPECT_FALSE(FindInstalledGame());
-    RemoveDirectoryA("Quimbo.exe");
-
-    WriteBytes("Quimbo.exe", "launcher");
-    DeleteFileA("bin\\zorb.exe");
-    EXPECT_FALSE(FindInstalledGame());
-    ExpectPathsUntouched();
-}
-
-TEST_F(InstalledGame, LaterFailureKeepsTheFoundPaths) {
+TEST_F(InstalledGame, NotInstalledWithoutBothProgramsOrUnderTheMachineOrWithATooLongFolder) {
     InstallBothPrograms();
-    StoreFolder(HKEY_CURRENT_USER, folder_);
-    ASSERT_TRUE(FindInstalledGame());
-    DeleteFileA("Quimbo.exe");
-    EXPECT_FALSE(FindInstalledGame());
-    EXPECT_EQ(std::string(rootExePath), folder_ + "\\Quimbo.exe");
-    RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
-    EXPECT_FALSE(FindInstalledGame());
-    EXPECT_EQ(std::string(gameExePath), folder_ + "\\bin\\zorb.exe");
-}
-
-TEST_F(InstalledGame, OnlyTheCurrentUsersEntryCounts) {
-    InstallBothPrograms();
-    EXPECT_FALSE(FindInstalledGame());
     StoreFolder(HKEY_LOCAL_MACHINE, folder_);
-    EXPECT_FALSE(FindInstalledGame());
-    ExpectPathsUntouched();
-}
-
-TEST_F(InstalledGame, ValuesTooLongForThePathsAreNotInstalled) {
+    EXPECT_FALSE(FindInstalledGame()) << "only the current user's entry counts";
+    DeleteFileA("Quimbo.exe");
+    StoreFolder(HKEY_CURRENT_USER, folder_);
+    EXPECT_FALSE(FindInstalledGame()) << "no launcher copy";
     InstallBothPrograms();
-    const std::string tooLongForTheBuffer = "C:\\" + std::string(300, 'x');
-    const std::string fillsTheBufferUnterminated = "C:\\" + std::string(kMaxPath - 3, 'x');
-    const std::string leavesNoRoomForTheProgram = "C:\\" + std::string(250, 'x');
-    StoreFolder(HKEY_CURRENT_USER, tooLongForTheBuffer);
-    EXPECT_FALSE(FindInstalledGame());
-    StoreValue(HKEY_CURRENT_USER, fillsTheBufferUnterminated);
-    EXPECT_FALSE(FindInstalledGame());
-    StoreFolder(HKEY_CURRENT_USER, leavesNoRoomForTheProgram);
-    EXPECT_FALSE(FindInstalledGame());
+    DeleteFileA("bin\\zorb.exe");
+    EXPECT_FALSE(FindInstalledGame()) << "no game";
+    InstallBothPrograms();
+    StoreFolder(HKEY_CURRENT_USER, "C:\\" + std::string(300, 'x'));
+    EXPECT_FALSE(FindInstalledGame()) << "too long for the buffer";
+    StoreValue(HKEY_CURRENT_USER, "C:\\" + std::string(kMaxPath - 3, 'x'));
+    EXPECT_FALSE(FindInstalledGame()) << "fills the buffer unterminated";
+    StoreFolder(HKEY_CURRENT_USER, "C:\\" + std::string(250, 'x'));
+    EXPECT_FALSE(FindInstalledGame()) << "no room for the program";
     ExpectPathsUntouched();
 }
 
@@ -120,12 +88,8 @@ TEST_F(InstalledGame, ValuesTooLongForThePathsAreNotInstalled) {
 class CdRomDrives : public ::testing::Test {
 protected:
     void SetUp() override {
-        const struct { const char* root; UINT type; } layout[] = {
-            {"m:\\", DRIVE_CDROM}, {"n:\\", DRIVE_CDROM}, {"o:\\", DRIVE_CDROM},
-            {"p:\\", DRIVE_FIXED}, {"q:\\", DRIVE_CDROM}, {"r:\\", DRIVE_CDROM},
-        };
-        for (const auto& drive : layout)
-            ASSERT_EQ(GetDriveTypeA(drive.root), drive.type) << drive.root << ": run through ctest (cdrom-drives.sh)";
+        for (const char* root : {"m:\\", "n:\\", "o:\\", "q:\\", "r:\\"})
+            ASSERT_EQ(GetDriveTypeA(root), UINT(DRIVE_CDROM)) << root << ": run through ctest (cdrom-drives.sh)";
         GetCurrentDirectoryA(sizeof previous_, previous_);
     }
     void TearDown() override { SetCurrentDirectoryA(previous_); }
@@ -134,7 +98,7 @@ protected:
 };
 
 TEST_F(CdRomDrives, FirstDriveLabelledVeskaInAnyCase) {
-    // m: has no medium, n: and o: other labels, p: is no CD-ROM, q: says "veska", r: "VESKA".
+    // m: has no medium, n: another label, o: "VESKA2", p: is a hard disk labelled VESKA, q: says "veska", r: "VESKA".
     const UINT callersMode = SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX;
     const UINT original = SetErrorMode(callersMode);
     EXPECT_EQ(FindCdDrive(), 'q');
@@ -142,15 +106,15 @@ TEST_F(CdRomDrives, FirstDriveLabelledVeskaInAnyCase) {
 }
 
 TEST_F(CdRomDrives, CurrentDirectoryDecides) {
-    for (const char* directory : {"R:\\", "r:\\Datas", "Q:\\"}) {
-        ASSERT_TRUE(SetCurrentDirectoryA(directory)) << directory;
-        EXPECT_TRUE(IsRunningFromCd()) << directory;
-    }
     char temp[kMaxPath];
     GetTempPathA(sizeof temp, temp);
-    for (const char* directory : {"P:\\", static_cast<const char*>(temp), "\\\\quimbo-server\\share"}) {
-        ASSERT_TRUE(SetCurrentDirectoryA(directory)) << directory;
-        EXPECT_FALSE(IsRunningFromCd()) << directory;
+    const struct { const char* directory; bool onCd; } cases[] = {
+        {"R:\\", true}, {"r:\\Datas", true}, {"Q:\\", true},
+        {"P:\\", false}, {temp, false}, {"\\\\quimbo-server\\share", false},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(SetCurrentDirectoryA(c.directory)) << c.directory;
+        EXPECT_EQ(IsRunningFromCd(), c.onCd) << c.directory;
     }
 }
 
