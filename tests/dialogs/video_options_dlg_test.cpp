@@ -42,15 +42,12 @@ class VideoOptionsDialog : public ::testing::Test {
 protected:
     void SetUp() override {
         gameConfig = GameConfig{};
-        gameConfig.configVersion = kConfigVersion;
         gameConfig.renderer = RenderSoftware24;
-        gameConfig.languageIndex = English;
         gameConfig.screenWidth = 800;
         gameConfig.screenHeight = 600;
         gameConfig.fullScreen = 1;
-        // The primary display as DirectDraw lists it, every depth; a second device's modes are never offered.
-        ScriptModes(1, {{320, 240, 8}, {320, 240, 16}, {512, 384, 8}, {640, 400, 16}, {640, 480, 16},
-                        {640, 480, 32}, {800, 600, 16}, {1024, 768, 16}, {1024, 768, 32}, {1152, 864, 16}});
+        // The primary display in every depth; a second device's modes are never offered.
+        ScriptModes(1, {{320, 240, 8}, {320, 240, 16}, {640, 480, 16}, {800, 600, 16}, {1024, 768, 16}});
         ScriptModes(2, {{512, 384, 16}});
     }
 
@@ -86,8 +83,12 @@ TEST_F(VideoOptionsDialog, ListsFollowTheWindowModeAndTheStoredChoices) {
     EXPECT_TRUE(shown.windowedChecked);
 
     gameConfig.renderer = RenderOpenGL;  // no 3D device: the slow software item
-    EXPECT_EQ(Run(IDCANCEL, IDCANCEL).renderer, 0);
+    gameConfig.languageIndex = German;  // opens as English at once; Cancel takes nothing back
+    shown = Run(IDCANCEL, IDCANCEL);
+    EXPECT_EQ(shown.renderer, 0);
     EXPECT_EQ(gameConfig.renderer, RenderSoftware8);
+    EXPECT_EQ(shown.language, 0);
+    EXPECT_EQ(gameConfig.languageIndex, English);
 }
 
 TEST_F(VideoOptionsDialog, A3dfxBoardWithTheHardwareRendererForcesFullScreenBelow1024) {
@@ -115,25 +116,13 @@ TEST_F(VideoOptionsDialog, A3dfxBoardWithTheHardwareRendererForcesFullScreenBelo
     EXPECT_EQ(software.resolutions.back(), "1024 X 768");
 }
 
-TEST_F(VideoOptionsDialog, OkTakesTheFirstItemForAStoredSizeTheListLacks) {
-    gameConfig.screenWidth = 640;
-    gameConfig.screenHeight = 400;  // a 16-bit mode of the device, but not a game size
+TEST_F(VideoOptionsDialog, OkTakesTheFirstItemForAStoredSizeTheListLacksAndKeepsItWithNoList) {
+    gameConfig.screenHeight = 400;  // 800 x 400: not a game size
     EXPECT_EQ(Run(IDOK, IDOK).resolution, 0);
-    EXPECT_EQ(gameConfig.screenWidth, 320);
-    EXPECT_EQ(gameConfig.screenHeight, 240);
-}
-
-TEST_F(VideoOptionsDialog, OkWithAnEmptyListKeepsTheSize) {
+    EXPECT_EQ(gameConfig.screenWidth * 1000 + gameConfig.screenHeight, 320240);
     displayDevices[1].modeCount = 0;
     EXPECT_TRUE(Run(IDOK, IDOK).resolutions.empty());
-    EXPECT_EQ(gameConfig.screenWidth, 800);
-    EXPECT_EQ(gameConfig.screenHeight, 600);
-}
-
-TEST_F(VideoOptionsDialog, AStoredGermanOpensAsEnglish) {
-    gameConfig.languageIndex = German;
-    EXPECT_EQ(Run(IDCANCEL, IDCANCEL).language, 0);
-    EXPECT_EQ(gameConfig.languageIndex, English);  // at once, and Cancel alone takes nothing back
+    EXPECT_EQ(gameConfig.screenWidth * 1000 + gameConfig.screenHeight, 320240);
 }
 
 }  // namespace

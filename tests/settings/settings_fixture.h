@@ -16,8 +16,6 @@ protected:
     static void UseAzertyKeyboard();
 
     static std::string RecordBytes();  // the in-memory record as stored
-    static void WriteIni(const std::string& text);
-    static std::string ReadIni();
 
 private:
     ScopedInstallDir dir_;

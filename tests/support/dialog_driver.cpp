@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 namespace {
 
 struct Drive {
@@ -12,10 +9,8 @@ struct Drive {
     const std::function<void(HWND)>* act = nullptr;
     UINT_PTR timer = 0;
     int ticks = 0;
-    bool done = false;
-    bool quitPosted = false;
-};
-Drive drive;
+    bool done = false, quitPosted = false;
+} drive;
 
 constexpr UINT kTickMs = 10;
 constexpr int kMaxTicks = 2000;  // a watchdog, not a timing: the dialog shows on its first idle moment
@@ -56,31 +51,4 @@ INT_PTR RunDialogAndAct(CDialog& dialog, const std::function<void(HWND)>& act) {
         PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
     }
     return result;
-}
-
-std::string WindowText(HWND window) {
-    char text[512] = "";
-    GetWindowTextA(window, text, sizeof(text));
-    return text;
-}
-
-std::string ItemText(HWND window, int id) { return WindowText(GetDlgItem(window, id)); }
-
-std::vector<std::string> ComboItems(HWND combo) {
-    std::vector<std::string> items;
-    const int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        const LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, i, 0);
-        std::string text(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
-        SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data()));
-        text.resize(text.find('\0'));
-        items.push_back(text);
-    }
-    return items;
-}
-
-void PressKey(UINT virtualKey) {
-    const HWND focus = GetFocus();
-    PostMessageA(focus, WM_KEYDOWN, virtualKey, 1);
-    PostMessageA(focus, WM_KEYUP, virtualKey, 0xC0000001);
 }
