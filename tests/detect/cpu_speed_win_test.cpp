@@ -1,14 +1,13 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstdio>
 #include <vector>
 
 #include "detect/cpu_speed.h"
 
 namespace {
 
-TEST(RegistryClock, ReadsTheStoredFigureAndGivesZeroWhenMissingOrOversized) {
+TEST(RegistryClock, ReadsTheStoredFigureAndGivesZeroWhenOversized) {
     HKEY key = nullptr;
     ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "HARDWARE\\DESCRIPTION\\System\\CentralProcessor\\0", 0,
                             KEY_READ | KEY_SET_VALUE, &key),
@@ -21,8 +20,6 @@ TEST(RegistryClock, ReadsTheStoredFigureAndGivesZeroWhenMissingOrOversized) {
     const DWORD mhz = 1234;
     RegSetValueExA(key, "~MHz", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&mhz), sizeof mhz);
     EXPECT_EQ(ReadRegistryCpuMHz(), 1234);
-    RegDeleteValueA(key, "~MHz");
-    EXPECT_EQ(ReadRegistryCpuMHz(), 0);
     // Refused for its size, then found again under the next spelling (names ignore case):
     // the second query must not be offered the larger size.
     const char text[] = "2300 MHz and then some more";
@@ -41,7 +38,6 @@ TEST(MeasuredClock, AgreesWithTheSystemsFigureAndRestoresPriority) {
     const int priority = GetThreadPriority(GetCurrentThread());
     const int measured = MeasureCpuMHzWithTsc();
     EXPECT_EQ(GetThreadPriority(GetCurrentThread()), priority);
-    std::printf("registry ~MHz %d, measured %d MHz, divide-flags test %d\n", registry, measured, IsCyrixProcessor());
     ASSERT_GT(registry, 0) << "the system has no figure to compare with";
     EXPECT_NEAR(measured, registry, registry / 10);
 }

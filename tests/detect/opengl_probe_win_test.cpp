@@ -51,7 +51,6 @@ protected:
 
 TEST_F(RealOpenGlProbe, AgreesWithTheSystemRendererString) {
     const std::string renderer = OnFreshWindow(SystemRenderer);
-    std::printf("renderer: %s\n", renderer.c_str());
     ASSERT_FALSE(renderer.empty());
     ASSERT_EQ(LoadOpenGlEntryPoints("opengl32.dll"), 0u);
     const OpenGlProbeResult expected = renderer.find("GDI Generic") == std::string::npos ? Accelerated : NotAccelerated;
@@ -62,18 +61,10 @@ TEST_F(RealOpenGlProbe, AgreesWithTheSystemRendererString) {
     EXPECT_EQ(ProbeFreshWindow(), Accelerated);
 }
 
-TEST_F(RealOpenGlProbe, LibraryUnloadedMissingOrWithoutTheExportsIsNeverCalled) {
-    ASSERT_EQ(LoadOpenGlEntryPoints("opengl32.dll"), 0u);
-    UnloadOpenGlEntryPoints();
-    EXPECT_EQ(probeOpenGlModule, nullptr);
-    EXPECT_EQ(ProbeFreshWindow(), NotAccelerated);
-
+TEST_F(RealOpenGlProbe, LibraryMissingOrWithoutTheExportsIsNeverCalled) {
     EXPECT_EQ(LoadOpenGlEntryPoints("quimbo-no-such-library.dll"), DWORD(ERROR_MOD_NOT_FOUND));
-    EXPECT_EQ(probeOpenGlModule, nullptr);
     EXPECT_EQ(ProbeFreshWindow(), NotAccelerated);
-
     EXPECT_EQ(LoadOpenGlEntryPoints("kernel32.dll"), 0u);
-    EXPECT_NE(probeOpenGlModule, nullptr);
     EXPECT_EQ(ProbeFreshWindow(), NotAccelerated);
     EXPECT_EQ(hardware3DAvailable, 0);
 }

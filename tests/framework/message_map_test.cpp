@@ -97,43 +97,4 @@ TEST(MessageMap, EachRowReachesItsHandlerAndCloseEndsAsCancel) {
     EXPECT_EQ(dialog.calls.at(dialog.calls.size() - 2), "close");
 }
 
-// The control wrappers, on the controls bound above.
-TEST(Controls, WrappersDriveTheBoundControls) {
-    MappedDialog dialog;
-    RunDialogAndAct(dialog, [&](HWND) {
-        CComboBox& list = dialog.m_renderer;
-        list.AddString("320 X 240");
-        list.AddString("640 X 480");
-        list.SetItemData(1, (480u << 16) | 640u);
-        list.SetCurSel(1);
-        EXPECT_EQ(list.GetCurSel(), 1);
-        EXPECT_EQ(list.GetItemData(1), (480u << 16) | 640u);
-        EXPECT_EQ(list.GetItemData(5), DWORD_PTR(CB_ERR));
-        CString text;
-        list.GetLBText(1, text);
-        EXPECT_STREQ(text, "640 X 480");
-        list.GetLBText(5, text);
-        EXPECT_STREQ(text, "");
-        list.ResetContent();
-        EXPECT_EQ(list.GetCount(), 0);
-        dialog.EndDialog(IDOK);
-    });
-}
-
-TEST(Controls, DdxControlReportsAMissingControl) {
-    struct Missing : CDialog {
-        Missing() : CDialog(IDD_LANGUAGE) {}
-        bool found = true;
-        void DoDataExchange(CDataExchange* pDX) override { found = DDX_Control(pDX, IDC_PLAY, control); }
-        BOOL OnInitDialog() override {
-            CDialog::OnInitDialog();
-            EndDialog(IDOK);
-            return TRUE;
-        }
-        CWnd control;
-    } dialog;
-    dialog.DoModal();
-    EXPECT_FALSE(dialog.found);
-}
-
 }  // namespace

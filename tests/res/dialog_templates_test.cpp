@@ -3,7 +3,6 @@
 
 #include <cctype>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <tuple>
@@ -14,17 +13,16 @@
 // The dialog templates as compiled into the program, read back.
 namespace {
 
-// id, class (upper case; predefined classes by name), x, y, cx, cy, style, text ("#164" for an ordinal)
-using Control = std::tuple<uint32_t, std::string, int, int, int, int, uint32_t, std::string>;
+// id, class (upper case; predefined classes by name), style, text ("#164" for an ordinal)
+using Control = std::tuple<uint32_t, std::string, uint32_t, std::string>;
 using Controls = std::vector<Control>;
 
 struct Template {
     bool extended = false;
     uint32_t style = 0, exStyle = 0;
-    int cx = 0, cy = 0;
     std::string caption, font;  // font: "<points> <name>"
     Controls controls;
-    auto Header() const { return std::tie(extended, style, exStyle, cx, cy, caption, font); }
+    auto Header() const { return std::tie(extended, style, exStyle, caption, font); }
 };
 
 bool LoadTemplate(int id, Template* out) {
@@ -39,7 +37,6 @@ bool LoadTemplate(int id, Template* out) {
         return pos <= size ? uint32_t(data[pos - 2] | data[pos - 1] << 8) : 0;
     };
     auto dword = [&]() { const uint32_t low = word(); return low | word() << 16; };
-    auto number = [&]() { return int(int16_t(word())); };
     auto text = [&]() {  // ASCII texts only in these templates
         std::string s;
         for (uint32_t c = word(); c != 0; c = word()) s += c < 128 ? char(c) : '?';
@@ -68,9 +65,7 @@ bool LoadTemplate(int id, Template* out) {
     if (t.extended) pos = 4;
     styles(&t.style, &t.exStyle);
     const uint32_t count = word();
-    pos += 4;  // x, y
-    t.cx = number();
-    t.cy = number();
+    pos += 8;  // x, y, cx, cy
     textOrOrdinal();  // menu
     textOrOrdinal();  // window class
     t.caption = text();
@@ -83,10 +78,10 @@ bool LoadTemplate(int id, Template* out) {
         pos = (pos + 3) & ~size_t(3);
         uint32_t style = 0, exStyle = 0;
         styles(&style, &exStyle);
-        const int x = number(), y = number(), cx = number(), cy = number();
+        pos += 8;  // x, y, cx, cy
         const uint32_t controlId = t.extended ? dword() : word();
         const std::string name = className();
-        t.controls.emplace_back(controlId, name, x, y, cx, cy, style, textOrOrdinal());
+        t.controls.emplace_back(controlId, name, style, textOrOrdinal());
         pos += word();  // creation data
         EXPECT_EQ(exStyle, 0u) << controlId;
     }
@@ -97,75 +92,53 @@ bool LoadTemplate(int id, Template* out) {
 TEST(DialogTemplates, MainDialogIsAHiddenExtendedTemplateFilledByThePicture) {
     Template t;
     ASSERT_TRUE(LoadTemplate(IDD_LAUNCHER, &t));
-    EXPECT_EQ(t.Header(), std::make_tuple(true, 0x80C800C0u, uint32_t(WS_EX_APPWINDOW), 428, 295, "", "8 MS Sans Serif"));
+    EXPECT_EQ(t.Header(), std::make_tuple(true, 0x80C800C0u, uint32_t(WS_EX_APPWINDOW), "", "8 MS Sans Serif"));
     const uint32_t button = 0x50010001;
     EXPECT_EQ(t.controls, (Controls{
-                              {1016, "STATIC", 0, 0, 427, 295, 0x5000000E, "#164"},
-                              {1003, "BUTTON", 293, 82, 123, 18, button, ""},
-                              {1004, "BUTTON", 293, 105, 123, 18, button, ""},
-                              {1008, "BUTTON", 293, 128, 123, 18, button, ""},
-                              {1006, "BUTTON", 293, 151, 123, 18, button, ""},
-                              {1007, "BUTTON", 293, 174, 123, 18, button, ""},
-                              {1005, "BUTTON", 293, 151, 123, 18, 0x48000001, ""},
-                          }));
+                            {1016, "STATIC", 0x5000000E, "#164"}, {1003, "BUTTON", button, ""},
+                            {1004, "BUTTON", button, ""}, {1008, "BUTTON", button, ""},
+                            {1006, "BUTTON", button, ""}, {1007, "BUTTON", button, ""},
+                            {1005, "BUTTON", 0x48000001, ""}}));
 }
 
 TEST(DialogTemplates, VideoOptionsDialogIsHidden) {
     Template t;
     ASSERT_TRUE(LoadTemplate(IDD_VIDEO_OPTIONS, &t));
     const uint32_t style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
-    EXPECT_EQ(t.Header(), std::make_tuple(false, style, 0u, 268, 159, "", "8 MS Sans Serif"));
+    EXPECT_EQ(t.Header(), std::make_tuple(false, style, 0u, "", "8 MS Sans Serif"));
     const uint32_t child = WS_CHILD | WS_VISIBLE, label = child | WS_GROUP | SS_CENTER;
     const uint32_t list = child | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST | CBS_NOINTEGRALHEIGHT;
     EXPECT_EQ(t.controls, (Controls{
-                              {IDOK, "BUTTON", 211, 7, 50, 14, child | WS_TABSTOP | BS_DEFPUSHBUTTON, "OK"},
-                              {IDCANCEL, "BUTTON", 211, 24, 50, 14, child | WS_TABSTOP, "Cancel"},
-                              {1011, "STATIC", 26, 13, 145, 11, label, ""},
-                              {1000, "COMBOBOX", 26, 29, 145, 138, list, ""},
-                              {1010, "STATIC", 26, 45, 145, 11, label, ""},
-                              {1001, "COMBOBOX", 26, 59, 145, 114, list, ""},
-                              {1012, "BUTTON", 7, 3, 184, 97, child | BS_GROUPBOX, ""},
-                              {1007, "BUTTON", 28, 82, 62, 8, child | WS_GROUP | WS_TABSTOP | BS_AUTORADIOBUTTON, ""},
-                              {1008, "BUTTON", 99, 82, 72, 8, child | BS_AUTORADIOBUTTON, ""},
-                              {1021, "BUTTON", 7, 99, 184, 54, child | BS_GROUPBOX, ""},
-                              {1013, "STATIC", 26, 109, 145, 11, label, ""},
-                              {1002, "COMBOBOX", 26, 131, 145, 114, list, ""},
-                          }));
+                            {IDOK, "BUTTON", child | WS_TABSTOP | BS_DEFPUSHBUTTON, "OK"},
+                            {IDCANCEL, "BUTTON", child | WS_TABSTOP, "Cancel"}, {1011, "STATIC", label, ""},
+                            {1000, "COMBOBOX", list, ""}, {1010, "STATIC", label, ""},
+                            {1001, "COMBOBOX", list, ""}, {1012, "BUTTON", child | BS_GROUPBOX, ""},
+                            {1007, "BUTTON", child | WS_GROUP | WS_TABSTOP | BS_AUTORADIOBUTTON, ""},
+                            {1008, "BUTTON", child | BS_AUTORADIOBUTTON, ""},
+                            {1021, "BUTTON", child | BS_GROUPBOX, ""}, {1013, "STATIC", label, ""},
+                            {1002, "COMBOBOX", list, ""}}));
 }
 
 TEST(DialogTemplates, LanguageDialogIsVisibleFromItsTemplate) {
     Template t;
     ASSERT_TRUE(LoadTemplate(IDD_LANGUAGE, &t));
-    EXPECT_EQ(t.Header(), std::make_tuple(false, 0x90C800C0u, 0u, 256, 63, "Quimbo", "8 MS Sans Serif"));
+    EXPECT_EQ(t.Header(), std::make_tuple(false, 0x90C800C0u, 0u, "Quimbo", "8 MS Sans Serif"));
     EXPECT_EQ(t.controls, (Controls{
-                              {IDOK, "BUTTON", 199, 7, 50, 14, 0x50010001, "OK"},
-                              {IDCANCEL, "BUTTON", 199, 24, 50, 14, 0x50010000, "Cancel"},
-                              {1021, "BUTTON", 6, 3, 184, 54, 0x50000007, ""},
-                              {1002, "COMBOBOX", 25, 35, 145, 114, 0x50210403, ""},
-                              {1013, "STATIC", 25, 14, 146, 15, 0x50020000, ""},
-                          }));
+                            {IDOK, "BUTTON", 0x50010001, "OK"}, {IDCANCEL, "BUTTON", 0x50010000, "Cancel"},
+                            {1021, "BUTTON", 0x50000007, ""}, {1002, "COMBOBOX", 0x50210403, ""},
+                            {1013, "STATIC", 0x50020000, ""}}));
 }
 
-// The pictures are the generator's: checked here only for what the dialogs rely on.
-TEST(Pictures, EveryBitmapIs640By480With256ColoursAndTheIconHas32By32) {
+// The bitmaps the dialogs draw are the generator's 640x480 8 bpp pictures.
+TEST(Pictures, EveryBitmapIs640By480With256Colours) {
     for (int id : {IDB_BACKGROUND, IDB_TITLE_ENGLISH, IDB_TITLE_SPANISH, IDB_TITLE_FRENCH, IDB_TITLE_GERMAN, IDB_TITLE_DUTCH}) {
         const HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(id), RT_BITMAP);
-        ASSERT_NE(found, nullptr) << id;
-        ASSERT_GE(SizeofResource(nullptr, found), sizeof(BITMAPINFOHEADER)) << id;
+        ASSERT_TRUE(found && SizeofResource(nullptr, found) >= sizeof(BITMAPINFOHEADER)) << id;
         BITMAPINFOHEADER header;
         std::memcpy(&header, LockResource(LoadResource(nullptr, found)), sizeof(header));
-        EXPECT_EQ(std::make_tuple(header.biWidth, std::abs(header.biHeight), header.biBitCount, header.biCompression),
+        EXPECT_EQ(std::make_tuple(header.biWidth, header.biHeight, header.biBitCount, header.biCompression),
                   std::make_tuple(LONG(640), LONG(480), WORD(8), DWORD(BI_RGB))) << id;
     }
-    const HICON icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP), IMAGE_ICON, 32, 32, 0));
-    ICONINFO info;
-    ASSERT_TRUE(icon && GetIconInfo(icon, &info));
-    BITMAP bitmap{};
-    GetObjectA(info.hbmMask, sizeof(bitmap), &bitmap);
-    EXPECT_EQ(bitmap.bmWidth, 32);
-    DeleteObject(info.hbmMask);
-    if (info.hbmColor) DeleteObject(info.hbmColor);
-    DestroyIcon(icon);
 }
 
 }  // namespace

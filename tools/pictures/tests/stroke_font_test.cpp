@@ -2,6 +2,7 @@
 #include "stroke_font.h"
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 #include <string>
 
@@ -23,30 +24,23 @@ Extent ink_extent(const std::string& text, float tracking) {
     return e;
 }
 
+}  // namespace
+
 // Letters are spaced by their advance widths, so ink outside a glyph's box
 // would collide with its neighbour, and a wrong width would misplace the
 // subtitle that is aligned under the end of the name.
-void glyphs_stay_inside_their_boxes() {
-    const std::string letters = "DMQabceilmnorstuv\xE9\xF3";
-    for (const char letter : letters) {
+int main() {
+    for (const char letter : std::string("DMQabceilmnorstuv\xE9\xF3")) {
         const std::string text(1, letter);
         const Extent e = ink_extent(text, 0);
-        const float width = text_width_units(text, 0);
-        const std::string name = "glyph " + std::to_string(static_cast<unsigned char>(letter));
-        expect(e.left >= -0.01f && e.right <= width + 0.01f, name + ": ink within its advance width");
-        expect(e.highest <= 8.01f && e.lowest >= -1.5f, name + ": ink between descender and capital height");
+        expect(e.left >= -0.01f && e.right <= text_width_units(text, 0) + 0.01f && e.highest <= 8.01f &&
+                   e.lowest >= -1.5f,
+               "glyph " + std::to_string(static_cast<unsigned char>(letter)) + ": ink inside its advance and height");
     }
-}
-
-void width_matches_the_ink() {
-    for (const std::string word : {"Quimbo Marivel", "Demo", "Demostraci\xF3n"}) {
+    for (const std::string word : {"Quimbo Marivel", "Demostraci\xF3n"}) {
         const Extent e = ink_extent(word, 2.2f);
-        const float width = text_width_units(word, 2.2f);
-        expect(std::abs(e.right - e.left - width) < 0.05f, word + ": measured width matches the drawn ink");
+        expect(std::abs(e.right - e.left - text_width_units(word, 2.2f)) < 0.05f, word + ": width matches the ink");
     }
-}
-
-void missing_glyphs_are_reported() {
     bool thrown = false;
     try {
         layout_text("Demo!", {0, 0, 1, 0, 1});
@@ -54,13 +48,5 @@ void missing_glyphs_are_reported() {
         thrown = true;
     }
     expect(thrown, "a character without a glyph is an error, not a gap");
-}
-
-}  // namespace
-
-int main() {
-    glyphs_stay_inside_their_boxes();
-    width_matches_the_ink();
-    missing_glyphs_are_reported();
     return test_result();
 }
