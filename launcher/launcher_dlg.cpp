@@ -15,8 +15,6 @@
 #include "settings/ini_file.h"
 #include "settings/install_location.h"
 
-CLauncherDlg* mainDialog = nullptr;
-
 namespace {
 
 // The scene with the language's title logo; Italian shares the English one.
@@ -70,7 +68,6 @@ void CLauncherDlg::DoDataExchange(CDataExchange* pDX) {
 }
 
 BOOL CLauncherDlg::OnInitDialog() {
-    mainDialog = this;
     CDialog::OnInitDialog();
     HINSTANCE instance = AfxGetInstanceHandle();
     // The defaults below depend on what this finds, so it comes first. The OpenGL

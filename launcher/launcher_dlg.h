@@ -57,6 +57,3 @@ private:
 
     DECLARE_MESSAGE_MAP()
 };
-
-// The running main dialog, for the display-device probe that draws on its window.
-extern CLauncherDlg* mainDialog;
