@@ -3,19 +3,19 @@
 #include <limits>
 
 namespace {
-void WaitForNextSecond(const CpuClock& clock) {
-    const uint32_t start = clock.readSeconds();
-    while (clock.readSeconds() == start) {
+void WaitForNextSecond(CpuClock& clock) {
+    const uint32_t start = clock.ReadSeconds();
+    while (clock.ReadSeconds() == start) {
     }
 }
 }  // namespace
 
-uint64_t CountCyclesOfOneSecond(const CpuClock& clock) {
+uint64_t CountCyclesOfOneSecond(CpuClock& clock) {
     WaitForNextSecond(clock);
-    const uint64_t first = clock.readTimeStampCounter();
+    const uint64_t first = clock.ReadCycleCounter();
     WaitForNextSecond(clock);
     // The full 64-bit difference: the low halves alone wrap on clocks of 4295 MHz and up.
-    return clock.readTimeStampCounter() - first;
+    return clock.ReadCycleCounter() - first;
 }
 
 int32_t CyclesToMHz(uint64_t cycles) {

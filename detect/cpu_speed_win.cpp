@@ -5,7 +5,6 @@
 
 #include "detect/cpu_cycles.h"
 #include "detect/cpu_speed.h"
-#include "launcher/launcher_state.h"
 
 namespace {
 
@@ -26,14 +25,15 @@ bool CanTestDivideFlags() {
 #endif
 }
 
-uint64_t ReadCycleCounter() { return __rdtsc(); }
+class TickCountClock final : public CpuClock {
+public:
+    uint32_t ReadSeconds() override { return GetTickCount() / 1000; }
+    uint64_t ReadCycleCounter() override { return __rdtsc(); }
+};
 
 }  // namespace
 
-int EstimateCpuSpeed() {
-    cpuMHz = IsCyrixProcessor() ? ReadRegistryCpuMHz() : MeasureCpuMHzWithTsc();
-    return cpuMHz;
-}
+int DetectCpuMHz() { return IsCyrixProcessor() ? ReadRegistryCpuMHz() : MeasureCpuMHzWithTsc(); }
 
 int IsCyrixProcessor() {
     // No 64-bit processor is of that kind, so one without LAHF/SAHF is not either.
@@ -78,11 +78,9 @@ int MeasureCpuMHzWithTsc() {
     const bool priorityKnown = priority != THREAD_PRIORITY_ERROR_RETURN;
     if (priorityKnown) SetThreadPriority(thread, priority + 1);
 
-    const CpuClock clock = {ReadSecondsCounter, ReadCycleCounter};
+    TickCountClock clock;
     const uint64_t cycles = CountCyclesOfOneSecond(clock);
 
     if (priorityKnown) SetThreadPriority(thread, priority);
     return CyclesToMHz(cycles);
 }
-
-uint32_t ReadSecondsCounter() { return GetTickCount() / 1000; }

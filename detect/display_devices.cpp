@@ -5,12 +5,13 @@
 #include <cstring>
 #include <utility>
 
-#include "launcher/launcher_state.h"
+struct DisplayEnumeration {
+    DisplaySystem& system;
+    DisplayScan& scan;
+    int32_t modeCount;  // modes stored so far for the device being handled
+};
 
 namespace {
-
-DisplaySystem* activeSystem;  // set only while an enumeration runs
-int32_t modeEnumCount;        // modes stored so far for the device being handled
 
 constexpr int kDriverNameSize = 256;
 constexpr int kLastSlot = kDisplayDeviceSlots - 1;
@@ -29,18 +30,23 @@ bool Is3dfxDriverName(const char* driverName) {
 
 // Secondary devices carry the hardware renderer exactly when they are 3dfx boards; the
 // primary one when its OpenGL is accelerated. False when the device gets no modes.
-bool Decide3D(DisplayDevice& slot, const DeviceGuid* guid) {
+bool Decide3D(DisplayEnumeration& enumeration, DisplayDevice& slot, const DeviceGuid* guid) {
+    DisplayScan& scan = enumeration.scan;
     slot.hardware3D = 0;
     if (guid) {
         slot.guid = *guid;
         slot.hardware3D = slot.is3dfxDriver;
         // The last secondary device decides, in both directions.
-        hardware3DAvailable = uint8_t(slot.is3dfxDriver);
+        scan.hardware3DAvailable = uint8_t(slot.is3dfxDriver);
         return true;
     }
-    const OpenGlProbeResult probe = activeSystem->ProbePrimaryOpenGl();
+    const OpenGlProbeResult probe = enumeration.system.ProbePrimaryOpenGl();
     if (probe == FormatRejected) return false;
-    if (probe == Accelerated) slot.hardware3D = 1;
+    if (probe == Accelerated) {
+        slot.hardware3D = 1;
+        scan.hardware3DAvailable = 1;
+        scan.primaryAccelerated = true;
+    }
     slot.guid = DeviceGuid{};
     return true;
 }
@@ -58,51 +64,50 @@ void SwapModes(DisplayDevice& d, int i, int j) {
 
 }  // namespace
 
-void EnumerateDisplayDevices(DisplaySystem& system) {
-    displayDeviceCount = 0;
-    for (DisplayDevice& slot : displayDevices) {
-        slot.hardware3D = 0;
-        slot.is3dfxDriver = 0;
-    }
-    gameConfig.hardware3DState = 0;
+void ScanDisplayDevices(DisplaySystem& system, DisplayScan& scan) {
+    const uint8_t availableBefore = scan.hardware3DAvailable;
+    scan = DisplayScan{};
+    scan.hardware3DAvailable = availableBefore;
 
-    activeSystem = &system;
-    system.EnumerateDevices();
-    activeSystem = nullptr;
+    DisplayEnumeration enumeration{system, scan, 0};
+    system.EnumerateDevices(enumeration);
 
-    for (int slot = 1; slot <= displayDeviceCount; ++slot) SortDisplayModes(displayDevices[slot]);
+    for (int slot = 1; slot <= scan.deviceCount; ++slot) SortDisplayModes(scan.devices[slot]);
 }
 
-bool HandleDisplayDevice(const DeviceGuid* guid, const char* description, const char* driverName) {
-    if (!activeSystem || displayDeviceCount >= kLastSlot) return true;
+bool HandleDisplayDevice(DisplayEnumeration& enumeration, const DeviceGuid* guid, const char* description,
+                         const char* driverName) {
+    DisplayScan& scan = enumeration.scan;
+    if (scan.deviceCount >= kLastSlot) return true;
 
-    DisplayDevice& slot = displayDevices[++displayDeviceCount];
+    DisplayDevice& slot = scan.devices[++scan.deviceCount];
     slot.is3dfxDriver = Is3dfxDriverName(driverName) ? 1 : 0;
 
-    DirectDrawObject* directDraw = activeSystem->CreateDirectDraw(guid);
+    DirectDrawObject* directDraw = enumeration.system.CreateDirectDraw(guid);
     if (!directDraw) return true;
-    if (directDraw->SetNormalCooperativeLevel() && Decide3D(slot, guid)) {
+    if (directDraw->SetNormalCooperativeLevel() && Decide3D(enumeration, slot, guid)) {
         CopyTruncated(slot.description, sizeof slot.description, description);
-        modeEnumCount = 0;
-        directDraw->EnumerateModes();
+        enumeration.modeCount = 0;
+        directDraw->EnumerateModes(enumeration);
     }
     directDraw->Release();
     return true;
 }
 
-bool HandleDisplayMode(uint32_t width, uint32_t height, uint32_t bitsPerPixel) {
-    if (!activeSystem || displayDeviceCount < 1 || displayDeviceCount > kLastSlot) return false;
-    if (modeEnumCount >= kMaxDisplayModes) return false;
-    DisplayDevice& slot = displayDevices[displayDeviceCount];
-    slot.modeWidth[modeEnumCount] = int32_t(width);
-    slot.modeHeight[modeEnumCount] = int32_t(height);
-    slot.modeBitsPerPixel[modeEnumCount] = int32_t(bitsPerPixel);
-    slot.modeCount = ++modeEnumCount;
+bool HandleDisplayMode(DisplayEnumeration& enumeration, uint32_t width, uint32_t height, uint32_t bitsPerPixel) {
+    DisplayScan& scan = enumeration.scan;
+    int32_t& count = enumeration.modeCount;
+    if (scan.deviceCount < 1 || scan.deviceCount > kLastSlot || count >= kMaxDisplayModes) return false;
+    DisplayDevice& slot = scan.devices[scan.deviceCount];
+    slot.modeWidth[count] = int32_t(width);
+    slot.modeHeight[count] = int32_t(height);
+    slot.modeBitsPerPixel[count] = int32_t(bitsPerPixel);
+    slot.modeCount = ++count;
     return true;
 }
 
 void SortDisplayModes(DisplayDevice& device) {
-    const int count = device.modeCount < 0 ? 0 : device.modeCount > kMaxDisplayModes ? kMaxDisplayModes : device.modeCount;
+    const int count = UsableModeCount(device);
     // Every pair is compared both ways; the list ends in non-decreasing key order.
     for (int i = 0; i < count; ++i)
         for (int j = 0; j < count; ++j)

@@ -5,14 +5,30 @@
 // display_devices_win.cpp implements them over ddraw.dll.
 #include <cstdint>
 
-#include "detect/display_device.h"
 #include "detect/opengl_probe.h"
+#include "state/display_device.h"
+
+// What one enumeration found.
+struct DisplayScan {
+    DisplayDeviceTable devices;  // slots 1..deviceCount filled, the rest all zero
+    int32_t deviceCount;
+    // Comes in as it stood before the enumeration and leaves as the devices decided:
+    // set by an accelerated primary display, then set or cleared by every secondary
+    // device, the last one deciding.
+    uint8_t hardware3DAvailable;
+    bool primaryAccelerated;  // the primary display's OpenGL runs on an accelerator
+};
+
+// One enumeration in progress. DirectDraw's context argument carries it to the
+// callbacks, which hand it back to HandleDisplayDevice and HandleDisplayMode.
+struct DisplayEnumeration;
 
 // One DirectDraw object (IDirectDraw).
 class DirectDrawObject {
 public:
     virtual bool SetNormalCooperativeLevel() = 0;  // no window, DDSCL_NORMAL
-    virtual void EnumerateModes() = 0;             // every mode through HandleDisplayMode
+    // Every mode through HandleDisplayMode(enumeration, ...).
+    virtual void EnumerateModes(DisplayEnumeration& enumeration) = 0;
     virtual void Release() = 0;
 
 protected:
@@ -21,30 +37,30 @@ protected:
 
 class DisplaySystem {
 public:
-    // Reports every device through HandleDisplayDevice, the primary one first.
-    virtual void EnumerateDevices() = 0;
+    // Every device through HandleDisplayDevice(enumeration, ...), the primary one first.
+    virtual void EnumerateDevices(DisplayEnumeration& enumeration) = 0;
     // Null on failure; a null guid means the primary device.
     virtual DirectDrawObject* CreateDirectDraw(const DeviceGuid* guid) = 0;
-    // The OpenGL acceleration test on the launcher's window.
+    // The OpenGL acceleration test on a window of the launcher's own.
     virtual OpenGlProbeResult ProbePrimaryOpenGl() = 0;
 
 protected:
     ~DisplaySystem() = default;
 };
 
-// Fills displayDevices[1..4] and displayDeviceCount, clears the 3D flags and
-// gameConfig.hardware3DState first, writes hardware3DAvailable, and sorts every
-// device's modes. Slot 0 is never filled.
-void EnumerateDisplayDevices(DisplaySystem& system);
+// Lists the devices into `scan`, starting from an empty table, and sorts every
+// device's modes. `scan.hardware3DAvailable` must hold the value before the enumeration.
+void ScanDisplayDevices(DisplaySystem& system, DisplayScan& scan);
 
 // The device callback's work; a null guid is the primary device. Always true, so one
 // failing device never stops the enumeration. Devices beyond the four slots are
 // ignored.
-bool HandleDisplayDevice(const DeviceGuid* guid, const char* description, const char* driverName);
+bool HandleDisplayDevice(DisplayEnumeration& enumeration, const DeviceGuid* guid, const char* description,
+                         const char* driverName);
 
 // The mode callback's work for the device being handled; false once 128 modes are
 // stored (stop the enumeration of this device's modes).
-bool HandleDisplayMode(uint32_t width, uint32_t height, uint32_t bitsPerPixel);
+bool HandleDisplayMode(DisplayEnumeration& enumeration, uint32_t width, uint32_t height, uint32_t bitsPerPixel);
 
 // Ascending by width * height + bits per pixel.
 void SortDisplayModes(DisplayDevice& device);

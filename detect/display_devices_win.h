@@ -1,18 +1,11 @@
 #pragma once
 // The display device table filled from ddraw.dll.
 #include <windows.h>
-#include <ddraw.h>
 
 #include "detect/display_devices.h"
 
-// Lists the DirectDraw devices into displayDevices. The primary device's OpenGL test
-// sets a pixel format on `probeWindow`, which is why the launcher passes its main
-// dialog's window, once that exists; without a window the primary device counts as not
-// accelerated.
-void EnumerateDisplayDevices(HWND probeWindow);
-
-// DirectDraw's callbacks. Each device callback binds the OpenGL entry points for its
-// own length; the context arguments are unused.
-BOOL CALLBACK DisplayDeviceCallback(GUID* guid, LPSTR description, LPSTR driverName, LPVOID context);
-void EnumerateDisplayModes(IDirectDraw* directDraw);
-HRESULT CALLBACK DisplayModeCallback(LPDDSURFACEDESC mode, LPVOID context);
+// Lists the DirectDraw devices into `scan`. The primary device's OpenGL test sets a
+// pixel format on `probeWindow`, a hidden window of the caller's own that nobody sees;
+// without a window the primary device counts as not accelerated. For every device the
+// OpenGL library is loaded for the length of its callback.
+void ScanDirectDrawDevices(HWND probeWindow, int32_t checkGdi, DisplayScan& scan);

@@ -2,8 +2,6 @@
 
 #include <cstring>
 
-#include "launcher/launcher_state.h"
-
 namespace {
 
 PixelFormatDescriptor RequestedFormat() {
@@ -17,11 +15,6 @@ PixelFormatDescriptor RequestedFormat() {
     return descriptor;
 }
 
-bool IsComplete(const OpenGlApi& gl) {
-    return gl.wglChoosePixelFormat && gl.wglSetPixelFormat && gl.glGetString && gl.wglCreateContext &&
-           gl.gdiSetPixelFormat && gl.wglMakeCurrent && gl.wglDeleteContext;
-}
-
 // The descriptor as the choosing call left it: it receives it by address.
 bool IsUsableFormat(const PixelFormatDescriptor& d) {
     const bool genericUnaccelerated =
@@ -30,16 +23,11 @@ bool IsUsableFormat(const PixelFormatDescriptor& d) {
            d.iPixelType == kPfdTypeRgba && d.cColorBits == 16 && d.iLayerType == kPfdMainPlane;
 }
 
-void RecordAccelerator() {
-    hardware3DAvailable = 1;
-    gameConfig.hardware3DState = 1;
-}
-
 // Some drivers refuse a context until GDI itself has set the format; one retry.
-void* CreateContext(const OpenGlApi& gl, void* dc, int32_t format, const PixelFormatDescriptor& descriptor) {
-    void* context = gl.wglCreateContext(dc);
-    if (context || !gl.gdiSetPixelFormat(dc, format, &descriptor)) return context;
-    return gl.wglCreateContext(dc);
+void* CreateContext(OpenGl& gl, void* dc, int32_t format, const PixelFormatDescriptor& descriptor) {
+    void* context = gl.CreateContext(dc);
+    if (context || !gl.GdiSetPixelFormat(dc, format, descriptor)) return context;
+    return gl.CreateContext(dc);
 }
 
 // The software implementation names itself "GDI Generic", in exactly that case.
@@ -49,31 +37,25 @@ bool IsGenericRenderer(const unsigned char* renderer) {
 
 }  // namespace
 
-OpenGlProbeResult RunOpenGlProbe(const OpenGlApi& gl, void* dc) {
-    if (!IsComplete(gl)) return NotAccelerated;
+OpenGlProbeResult RunOpenGlProbe(OpenGl& gl, void* dc, int32_t checkGdi) {
+    if (!gl.IsComplete()) return NotAccelerated;
 
     PixelFormatDescriptor descriptor = RequestedFormat();
-    const int32_t format = gl.wglChoosePixelFormat(dc, &descriptor);
+    const int32_t format = gl.ChoosePixelFormat(dc, descriptor);
     if (format == 0 || !IsUsableFormat(descriptor)) return FormatRejected;
 
-    if (checkGdi == 0) {
-        RecordAccelerator();
-        return Accelerated;
-    }
-    if (!gl.wglSetPixelFormat(dc, format, &descriptor)) return NotAccelerated;
+    if (checkGdi == 0) return Accelerated;
+    if (!gl.SetPixelFormat(dc, format, descriptor)) return NotAccelerated;
     void* context = CreateContext(gl, dc, format, descriptor);
     if (!context) return NotAccelerated;
 
     OpenGlProbeResult result = NotAccelerated;
-    if (gl.wglMakeCurrent(dc, context)) {
+    if (gl.MakeCurrent(dc, context)) {
         // A driver that answers no renderer at all proves nothing: not accelerated.
-        const unsigned char* renderer = gl.glGetString(kGlRenderer);
-        if (renderer && !IsGenericRenderer(renderer)) {
-            RecordAccelerator();
-            result = Accelerated;
-        }
+        const unsigned char* renderer = gl.GetString(kGlRenderer);
+        if (renderer && !IsGenericRenderer(renderer)) result = Accelerated;
     }
     // Deleting the current context also makes it not current: no wglMakeCurrent(0) first.
-    gl.wglDeleteContext(context);
+    gl.DeleteContext(context);
     return result;
 }

@@ -1,16 +1,7 @@
 #pragma once
 // Decides whether the primary display runs OpenGL on an accelerator or only through
-// the system's generic software implementation. The entry points come in as a table
-// with portable types of the same binary shape as the WGL ones, so the decisions are
-// tested with fake entry points; opengl_probe_win.cpp fills the table for real.
+// the system's generic software implementation.
 #include <cstdint>
-
-// 32-bit Windows entry points use __stdcall; elsewhere there is one convention.
-#if defined(_WIN32) && defined(__i386__)
-#define QUIMBO_WINAPI __stdcall
-#else
-#define QUIMBO_WINAPI
-#endif
 
 // Byte for byte PIXELFORMATDESCRIPTOR; the Windows build checks the two agree.
 struct PixelFormatDescriptor {
@@ -52,23 +43,28 @@ constexpr uint8_t kPfdTypeRgba = 0;
 constexpr int8_t kPfdMainPlane = 0;
 constexpr uint32_t kGlRenderer = 0x1F01;
 
-// Handles are opaque here: HDC and HGLRC on Windows.
-struct OpenGlApi {
-    // Bound by exported name from the OpenGL library; null when missing.
-    int32_t(QUIMBO_WINAPI* wglChoosePixelFormat)(void* dc, PixelFormatDescriptor* descriptor);
-    int32_t(QUIMBO_WINAPI* wglSetPixelFormat)(void* dc, int32_t format, const PixelFormatDescriptor* descriptor);
-    const unsigned char*(QUIMBO_WINAPI* glGetString)(uint32_t name);
-    void*(QUIMBO_WINAPI* wglCreateContext)(void* dc);
-    // Imported when the program loads.
-    int32_t(QUIMBO_WINAPI* gdiSetPixelFormat)(void* dc, int32_t format, const PixelFormatDescriptor* descriptor);
-    int32_t(QUIMBO_WINAPI* wglMakeCurrent)(void* dc, void* context);
-    int32_t(QUIMBO_WINAPI* wglDeleteContext)(void* context);
+// The OpenGL and GDI calls the probe makes. Handles are opaque here: HDC and HGLRC on
+// Windows, where opengl_probe_win.cpp binds them to opengl32.dll.
+class OpenGl {
+public:
+    // False when the library lacks an entry point: then nothing is called.
+    virtual bool IsComplete() const = 0;
+    // The descriptor comes back as the driver filled it in.
+    virtual int32_t ChoosePixelFormat(void* dc, PixelFormatDescriptor& descriptor) = 0;  // wglChoosePixelFormat
+    virtual bool SetPixelFormat(void* dc, int32_t format, const PixelFormatDescriptor& descriptor) = 0;  // wgl
+    virtual bool GdiSetPixelFormat(void* dc, int32_t format, const PixelFormatDescriptor& descriptor) = 0;
+    virtual void* CreateContext(void* dc) = 0;
+    virtual bool MakeCurrent(void* dc, void* context) = 0;
+    virtual bool DeleteContext(void* context) = 0;
+    virtual const unsigned char* GetString(uint32_t name) = 0;
+
+protected:
+    ~OpenGl() = default;
 };
 
 enum OpenGlProbeResult { FormatRejected, NotAccelerated, Accelerated };
 
-// Runs the acceleration test on `dc`. On Accelerated, and only then, sets
-// hardware3DAvailable and gameConfig.hardware3DState to 1. With checkGdi 0 a format
-// that passes is enough and no context is made. A table with any entry missing is never
-// called through and gives NotAccelerated, which keeps the device and its modes.
-OpenGlProbeResult RunOpenGlProbe(const OpenGlApi& gl, void* dc);
+// Runs the acceleration test on `dc`. With checkGdi 0 a format that passes is enough
+// and no context is made. An incomplete library gives NotAccelerated, which keeps the
+// device and its modes.
+OpenGlProbeResult RunOpenGlProbe(OpenGl& gl, void* dc, int32_t checkGdi);

@@ -42,55 +42,62 @@ static_assert(PFD_DOUBLEBUFFER == kPfdDoubleBuffer && PFD_DRAW_TO_WINDOW == kPfd
                   PFD_MAIN_PLANE == kPfdMainPlane && GL_RENDERER == kGlRenderer,
               "constants");
 
-HMODULE probeOpenGlModule;
-
 namespace {
 
-decltype(OpenGlApi::wglChoosePixelFormat) pfnWglChoosePixelFormat;
-decltype(OpenGlApi::wglSetPixelFormat) pfnWglSetPixelFormat;
-decltype(OpenGlApi::glGetString) pfnGlGetString;
-decltype(OpenGlApi::wglCreateContext) pfnWglCreateContext;
-
-// The portable types have the same shape as the WGL ones: handles as void*, the
-// descriptor as its byte-for-byte twin, the same calling convention.
-template <typename Function>
-void Bind(Function& entryPoint, const char* exportedName) {
-    entryPoint = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(probeOpenGlModule, exportedName)));
+// The descriptor's portable twin has the same bytes (checked above).
+PIXELFORMATDESCRIPTOR* Native(PixelFormatDescriptor& descriptor) {
+    return reinterpret_cast<PIXELFORMATDESCRIPTOR*>(&descriptor);
+}
+const PIXELFORMATDESCRIPTOR* Native(const PixelFormatDescriptor& descriptor) {
+    return reinterpret_cast<const PIXELFORMATDESCRIPTOR*>(&descriptor);
 }
 
-template <typename Function, typename Import>
-Function Imported(Import* import) {
-    return reinterpret_cast<Function>(import);
+template <typename Function>
+void Bind(HMODULE module, Function& entryPoint, const char* exportedName) {
+    // GetProcAddress answers a generic function pointer; through void* it takes the
+    // export's own type without a function-to-function cast.
+    entryPoint = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, exportedName)));
 }
 
 }  // namespace
 
-DWORD LoadOpenGlEntryPoints(const char* libraryName) {
-    probeOpenGlModule = LoadLibraryA(libraryName);
-    if (!probeOpenGlModule) return GetLastError();
-    Bind(pfnWglChoosePixelFormat, "wglChoosePixelFormat");
-    Bind(pfnWglSetPixelFormat, "wglSetPixelFormat");
-    Bind(pfnGlGetString, "glGetString");
-    Bind(pfnWglCreateContext, "wglCreateContext");
-    return 0;
-}
-
-void UnloadOpenGlEntryPoints() {
-    if (!probeOpenGlModule) return;
-    FreeLibrary(probeOpenGlModule);
-    probeOpenGlModule = nullptr;  // the entry points may now point into a freed library
-}
-
-OpenGlProbeResult ProbeOpenGlAcceleration(HDC dc) {
-    OpenGlApi gl{};
-    if (probeOpenGlModule) {
-        gl.wglChoosePixelFormat = pfnWglChoosePixelFormat;
-        gl.wglSetPixelFormat = pfnWglSetPixelFormat;
-        gl.glGetString = pfnGlGetString;
-        gl.wglCreateContext = pfnWglCreateContext;
+OpenGlLibrary::OpenGlLibrary(const char* libraryName) : m_module(LoadLibraryA(libraryName)) {
+    if (!m_module) {
+        m_loadError = GetLastError();
+        return;
     }
-    gl.gdiSetPixelFormat = Imported<decltype(gl.gdiSetPixelFormat)>(&SetPixelFormat);
-    gl.wglMakeCurrent = Imported<decltype(gl.wglMakeCurrent)>(&wglMakeCurrent);
-    gl.wglDeleteContext = Imported<decltype(gl.wglDeleteContext)>(&wglDeleteContext);
-    return RunOpenGlProbe(gl, dc);
+    Bind(m_module, m_choosePixelFormat, "wglChoosePixelFormat");
+    Bind(m_module, m_setPixelFormat, "wglSetPixelFormat");
+    Bind(m_module, m_getString, "glGetString");
+    Bind(m_module, m_createContext, "wglCreateContext");
 }
+
+OpenGlLibrary::~OpenGlLibrary() {
+    if (m_module) FreeLibrary(m_module);
+}
+
+bool OpenGlLibrary::IsComplete() const {
+    return m_choosePixelFormat && m_setPixelFormat && m_getString && m_createContext;
+}
+
+int32_t OpenGlLibrary::ChoosePixelFormat(void* dc, PixelFormatDescriptor& descriptor) {
+    return m_choosePixelFormat(static_cast<HDC>(dc), Native(descriptor));
+}
+
+bool OpenGlLibrary::SetPixelFormat(void* dc, int32_t format, const PixelFormatDescriptor& descriptor) {
+    return m_setPixelFormat(static_cast<HDC>(dc), format, Native(descriptor));
+}
+
+bool OpenGlLibrary::GdiSetPixelFormat(void* dc, int32_t format, const PixelFormatDescriptor& descriptor) {
+    return ::SetPixelFormat(static_cast<HDC>(dc), format, Native(descriptor));
+}
+
+void* OpenGlLibrary::CreateContext(void* dc) { return m_createContext(static_cast<HDC>(dc)); }
+
+bool OpenGlLibrary::MakeCurrent(void* dc, void* context) {
+    return wglMakeCurrent(static_cast<HDC>(dc), static_cast<HGLRC>(context));
+}
+
+bool OpenGlLibrary::DeleteContext(void* context) { return wglDeleteContext(static_cast<HGLRC>(context)); }
+
+const unsigned char* OpenGlLibrary::GetString(uint32_t name) { return m_getString(name); }

@@ -1,18 +1,35 @@
 #pragma once
-// The OpenGL probe bound to the real opengl32.dll. Four entry points are bound by name
-// at every device callback; wglMakeCurrent, wglDeleteContext and GDI's SetPixelFormat
-// are ordinary imports, so the library stays loaded for the whole run.
+// The OpenGL probe bound to a real OpenGL library. Four entry points are bound by name
+// for the life of one OpenGlLibrary; wglMakeCurrent, wglDeleteContext and GDI's
+// SetPixelFormat are ordinary imports, so opengl32.dll stays loaded for the whole run.
 #include <windows.h>
 
 #include "detect/opengl_probe.h"
 
-extern HMODULE probeOpenGlModule;  // the last load's handle; null once freed or failed
+class OpenGlLibrary final : public OpenGl {
+public:
+    explicit OpenGlLibrary(const char* libraryName);
+    ~OpenGlLibrary();
+    OpenGlLibrary(const OpenGlLibrary&) = delete;
+    OpenGlLibrary& operator=(const OpenGlLibrary&) = delete;
 
-// 0 when the library loaded (a missing export binds as null), else GetLastError().
-DWORD LoadOpenGlEntryPoints(const char* libraryName);
-void UnloadOpenGlEntryPoints();
+    // 0 when the library loaded (a missing export then binds as null), else GetLastError().
+    DWORD LoadError() const { return m_loadError; }
 
-// The acceleration test on a window's device context, with the entry points bound by
-// the last LoadOpenGlEntryPoints. No library, or one without every export, gives
-// NotAccelerated and nothing is called through it.
-OpenGlProbeResult ProbeOpenGlAcceleration(HDC dc);
+    bool IsComplete() const override;
+    int32_t ChoosePixelFormat(void* dc, PixelFormatDescriptor& descriptor) override;
+    bool SetPixelFormat(void* dc, int32_t format, const PixelFormatDescriptor& descriptor) override;
+    bool GdiSetPixelFormat(void* dc, int32_t format, const PixelFormatDescriptor& descriptor) override;
+    void* CreateContext(void* dc) override;
+    bool MakeCurrent(void* dc, void* context) override;
+    bool DeleteContext(void* context) override;
+    const unsigned char* GetString(uint32_t name) override;
+
+private:
+    HMODULE m_module;
+    DWORD m_loadError = 0;
+    int(WINAPI* m_choosePixelFormat)(HDC, PIXELFORMATDESCRIPTOR*) = nullptr;
+    BOOL(WINAPI* m_setPixelFormat)(HDC, int, const PIXELFORMATDESCRIPTOR*) = nullptr;
+    const unsigned char*(WINAPI* m_getString)(unsigned int) = nullptr;
+    HGLRC(WINAPI* m_createContext)(HDC) = nullptr;
+};

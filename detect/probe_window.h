@@ -7,16 +7,16 @@
 class ProbeWindow {
 public:
     ProbeWindow()
-        : window_(CreateWindowExA(0, "STATIC", "probe", WS_POPUP, 0, 0, 64, 64, nullptr, nullptr,
+        : m_window(CreateWindowExA(0, "STATIC", "probe", WS_POPUP, 0, 0, 64, 64, nullptr, nullptr,
                                   GetModuleHandleA(nullptr), nullptr)) {}
     ~ProbeWindow() {
-        if (window_) DestroyWindow(window_);
+        if (m_window) DestroyWindow(m_window);
     }
     ProbeWindow(const ProbeWindow&) = delete;
     ProbeWindow& operator=(const ProbeWindow&) = delete;
 
-    HWND handle() const { return window_; }
+    HWND handle() const { return m_window; }
 
 private:
-    HWND window_;
+    HWND m_window;
 };

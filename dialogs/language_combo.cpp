@@ -1,7 +1,7 @@
 #include "dialogs/language_combo.h"
 
 #include "dialogs/language_list.h"
-#include "framework/localized_text.h"
+#include "res/localized_text.h"
 
 int32_t FillLanguageCombo(CComboBox& combo, int32_t languageIndex) {
     for (int position = 0; position < kLanguageListSize; ++position)

@@ -1,9 +1,9 @@
 #include "dialogs/language_dlg.h"
 
 #include "dialogs/language_combo.h"
-#include "framework/localized_text.h"
-#include "launcher/launcher_state.h"
+#include "res/localized_text.h"
 #include "res/resource.h"
+#include "state/launcher_state.h"
 
 CLanguageDlg::CLanguageDlg(CWnd* pParent) : CDialog(IDD_LANGUAGE, pParent) {}
 

@@ -2,9 +2,9 @@
 
 #include "dialogs/language_combo.h"
 #include "dialogs/video_options_lists.h"
-#include "framework/localized_text.h"
-#include "launcher/launcher_state.h"
+#include "res/localized_text.h"
 #include "res/resource.h"
+#include "state/launcher_state.h"
 
 // Its constructor only records the template: nothing here needs the program running.
 CVideoOptionsDlg videoOptionsDlg;

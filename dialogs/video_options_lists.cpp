@@ -3,20 +3,14 @@
 #include <cstdio>
 
 #include "detect/display_devices.h"
-#include "settings/game_config.h"
+#include "state/game_config.h"
 
 namespace {
 
-constexpr int kPrimarySlot = 1;
-constexpr int kSecondSlot = 2;
 constexpr int kHardwareItem = RenderOpenGL;  // item index and renderer value agree
 constexpr int kFullScreenBitsPerPixel = 16;
 constexpr int kWidestFullScreen = 1024;
 constexpr int kWidest3dfx = 1023;  // the hardware renderer on a 3dfx board stays below 1024 wide
-
-bool Has3dfxBoard(const DisplayDeviceTable& devices) {
-    return devices[kPrimarySlot].is3dfxDriver || devices[kSecondSlot].is3dfxDriver;
-}
 
 ResolutionItem MakeItem(int32_t width, int32_t height) {
     char text[32];
@@ -54,7 +48,7 @@ std::vector<ResolutionItem> FullScreenResolutions(int rendererItem, const Displa
     if (rendererItem < 0 || rendererItem > kHardwareItem) return items;
     const DisplayDevice& primary = devices[kPrimarySlot];
     const int widest = rendererItem == kHardwareItem && Has3dfxBoard(devices) ? kWidest3dfx : kWidestFullScreen;
-    const int count = primary.modeCount < 0 ? 0 : primary.modeCount > kMaxDisplayModes ? kMaxDisplayModes : primary.modeCount;
+    const int count = UsableModeCount(primary);
     for (int i = 0; i < count; ++i) {
         const int32_t width = primary.modeWidth[i];
         const int32_t height = primary.modeHeight[i];

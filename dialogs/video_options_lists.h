@@ -6,10 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "detect/display_device.h"
 #include "res/messages.h"
-
-using DisplayDeviceTable = DisplayDevice[kDisplayDeviceSlots];
+#include "state/display_device.h"
 
 // A list position, or -1 (CB_ERR) for no selection.
 constexpr int kNoItem = -1;

@@ -4,7 +4,7 @@
 // Conventions:
 // - ANSI throughout: texts are char strings in the system's ANSI code page, and the
 //   Windows calls are the ...A ones. The user sees only string-table texts
-//   (LoadMessage, LoadLanguageName) or the system's own texts.
+//   (CString::LoadString) or the system's own texts.
 // - A CWnd is a handle plus behaviour. Windows we build (dialogs, frames) keep their
 //   object in GWLP_USERDATA; controls are only attached (DDX_Control), never
 //   subclassed, and their wrappers are one SendMessage each.
@@ -21,7 +21,6 @@
 #include "framework/dialog.h"
 #include "framework/frame_wnd.h"
 #include "framework/instance.h"
-#include "framework/localized_text.h"
 #include "framework/paint_dc.h"
 #include "framework/static.h"
 #include "framework/win_app.h"

@@ -5,12 +5,13 @@
 
 #include <cstdio>
 
-#include "framework/localized_text.h"
 #include "launcher/launcher_dlg.h"
-#include "launcher/launcher_state.h"
+#include "launcher/state_steps.h"
 #include "launcher/web_site.h"
+#include "res/localized_text.h"
 #include "settings/install_location.h"
 #include "settings/path_text.h"
+#include "state/launcher_state.h"
 
 namespace {
 
@@ -18,19 +19,12 @@ constexpr const char* kReaderKey = "Software\\adobe\\acrobat\\exe";  // below HK
 constexpr const char* kReaderInstaller = "d:\\Install\\Acrobat Reader\\ar40eng.exe";
 constexpr const char* kCdDataFolder = "d:\\Datas\\";  // the CD-ROM's copy of the help folder's parent
 
-bool FileOpens(const char* path) {
-    FILE* file = std::fopen(path, "r");
-    if (!file) return false;
-    std::fclose(file);
-    return true;
-}
-
 // "help\<stem>.txt" below `folder`, when that file is there.
 bool FindReadme(const char* folder, char (&path)[kMaxPath]) {
     const CString stem = LoadMessage(IDS_README_FILE, gameConfig.languageIndex);
     char name[kMaxPath];
     std::snprintf(name, sizeof name, "help\\%s.txt", static_cast<const char*>(stem));
-    return JoinText(path, folder, name) && FileOpens(path);
+    return JoinText(path, folder, name) && FileOpensForReading(path);
 }
 
 // A CD-ROM path with the drive letter of the game's disc in place of the 'd'.

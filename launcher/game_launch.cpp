@@ -8,8 +8,6 @@ namespace {
 
 constexpr const char* k3dfxLibrary = "kx3dfx.dll";
 
-bool Has3dfxDevice() { return displayDevices[1].is3dfxDriver || displayDevices[2].is3dfxDriver; }
-
 const char* RendererSwitch(int32_t renderer) {
     switch (renderer) {
         case RenderSoftware8: return " /soft8";
@@ -21,11 +19,12 @@ const char* RendererSwitch(int32_t renderer) {
 
 }  // namespace
 
-bool PrepareGameLaunch(GameLaunch& launch) {
-    const GameConfig& c = gameConfig;
+bool PrepareGameLaunch(const GameLaunchInputs& inputs, GameLaunch& launch) {
+    const GameConfig& c = inputs.config;
+    const char* driverDllName = inputs.driverDllName;
     // A library named in the ini wins; "0" there means none.
     const bool iniLibrary = driverDllName[0] != '\0' && driverDllName[0] != '0';
-    const bool pass3dfx = !iniLibrary && Has3dfxDevice();
+    const bool pass3dfx = !iniLibrary && Has3dfxBoard(inputs.devices);
 
     std::string switches = " /b00";
     switches += c.fullScreen ? " /full" : " /win";
@@ -37,11 +36,11 @@ bool PrepareGameLaunch(GameLaunch& launch) {
 
     GameLaunch built{};
     if (!CopyText(built.commandLine, switches.c_str()) ||
-        !JoinText(built.workingDirectory, installDir, "bin") ||
-        !CopyText(built.applicationPath, gameExePath))
+        !JoinText(built.workingDirectory, inputs.installDir, "bin") ||
+        !CopyText(built.applicationPath, inputs.gameExePath))
         return false;
     built.saveConfigFirst = !iniLibrary;
+    built.passes3dfxLibrary = pass3dfx;
     launch = built;
-    if (pass3dfx) gameConfig.hardware3DState = 2;
     return true;
 }

@@ -2,23 +2,18 @@
 
 #include <windows.h>
 
-#include "detect/cpu_speed.h"
 #include "launcher/launcher_dlg.h"
 #include "launcher/single_instance.h"
-#include "settings/ini_file.h"
+#include "launcher/state_steps.h"
 
 CLauncherApp theApp;
-
-namespace {
-// The launcher's own reference to the OpenGL library: it keeps the library loaded
-// across the probe's load and free in every display-device callback.
-HMODULE openGlModule = nullptr;
-}  // namespace
 
 BOOL CLauncherApp::InitInstance() {
     EstimateCpuSpeed();
     Enable3dControls();
-    openGlModule = ::LoadLibraryA("opengl32.dll");
+    // The launcher's own reference to the OpenGL library: it keeps the library loaded
+    // across the probe's load and free in every display-device callback.
+    const HMODULE openGlModule = ::LoadLibraryA("opengl32.dll");
     // On these two exits the process ends at once; nothing needs releasing.
     if (ActivateRunningGame()) return FALSE;
     if (!IsSoleLauncher()) return FALSE;

@@ -1,19 +1,17 @@
 #include "launcher/launcher_dlg.h"
 
-#include "detect/display_devices_win.h"
-#include "detect/probe_window.h"
 #include "dialogs/language_dlg.h"
 #include "framework/instance.h"
-#include "framework/localized_text.h"
 #include "framework/message_map.h"
 #include "framework/paint_dc.h"
-#include "launcher/launcher_state.h"
 #include "launcher/process_start.h"
+#include "launcher/state_steps.h"
 #include "launcher/web_site.h"
+#include "res/localized_text.h"
 #include "res/resource.h"
-#include "settings/game_config.h"
 #include "settings/ini_file.h"
 #include "settings/install_location.h"
+#include "state/launcher_state.h"
 
 namespace {
 
@@ -70,12 +68,8 @@ void CLauncherDlg::DoDataExchange(CDataExchange* pDX) {
 BOOL CLauncherDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     HINSTANCE instance = AfxGetInstanceHandle();
-    // The defaults below depend on what this finds, so it comes first. The OpenGL
-    // probe draws on a hidden window of its own, not on this dialog.
-    {
-        ProbeWindow probeWindow;
-        EnumerateDisplayDevices(probeWindow.handle());
-    }
+    // The defaults below depend on what this finds, so it comes first.
+    EnumerateDisplayDevices();
 
     if (FindInstalledGame()) {
         if (IsRunningFromCd()) {

@@ -6,8 +6,9 @@
 #include "launcher/game_launch.h"
 #include "launcher/launcher_dlg.h"
 #include "launcher/process_start.h"
-#include "settings/game_config.h"
+#include "launcher/state_steps.h"
 #include "settings/path_text.h"
+#include "state/launcher_state.h"
 
 namespace {
 constexpr const char* kInstallerName = "setup.exe";  // at the root of the game's CD-ROM
@@ -19,10 +20,11 @@ void CLauncherDlg::OnPlay() {
         return;
     }
     GameLaunch launch;
-    if (!PrepareGameLaunch(launch)) {
+    if (!PrepareGameLaunch({gameConfig, driverDllName, displayDevices, installDir, gameExePath}, launch)) {
         ShowStartFailure(ERROR_FILENAME_EXCED_RANGE);
         return;
     }
+    if (launch.passes3dfxLibrary) gameConfig.hardware3DState = 2;
     if (launch.saveConfigFirst) SaveConfig();
     if (LaunchProgram(launch.applicationPath, launch.commandLine, launch.workingDirectory) == 1)
         ::PostQuitMessage(0);

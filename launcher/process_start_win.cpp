@@ -2,11 +2,11 @@
 
 #include <cstring>
 
-#include "framework/localized_text.h"
-#include "launcher/launcher_state.h"
 #include "launcher/process_start.h"
-#include "settings/install_location.h"
+#include "launcher/state_steps.h"
+#include "res/localized_text.h"
 #include "settings/path_text.h"
+#include "state/launcher_state.h"
 
 void ShowStartFailure(unsigned long error) {
     const CString caption = LoadMessage(IDS_TITLE, gameConfig.languageIndex);

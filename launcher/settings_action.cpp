@@ -1,8 +1,8 @@
 // Settings: the video options dialog, then save or take the changes back.
 #include "dialogs/video_options_dlg.h"
 #include "launcher/launcher_dlg.h"
-#include "launcher/launcher_state.h"
-#include "settings/game_config.h"
+#include "launcher/state_steps.h"
+#include "state/launcher_state.h"
 
 void CLauncherDlg::OnSettings() {
     const INT_PTR result = videoOptionsDlg.DoModal();

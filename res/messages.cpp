@@ -1,12 +1,10 @@
 #include "res/messages.h"
 
 namespace {
-constexpr unsigned kBlockBase[6] = {160, 102, 280, 190, 220, 250};
+constexpr unsigned kBlockBase[kLanguageCount] = {160, 102, 280, 190, 220, 250};
 constexpr int kFrenchShiftFrom = IDS_ASK_INSTALL_ACROBAT;
 constexpr int kFrenchShift = 2;
 }  // namespace
-
-bool IsLanguageIndex(int32_t languageIndex) { return languageIndex >= 0 && languageIndex <= 5; }
 
 unsigned StringIdFor(Message message, int32_t languageIndex) {
     if (!IsLanguageIndex(languageIndex)) return 0;

@@ -5,6 +5,8 @@
 // stand two ids lower. This is the one place that turns a message into an id.
 #include <cstdint>
 
+#include "state/language.h"
+
 enum Message : int {
     IDS_TITLE = 0,
     IDS_VIDEO_OPTIONS = 1,
@@ -28,12 +30,7 @@ enum Message : int {
     IDS_SELECT_LANGUAGE = 27,
 };
 
-enum LanguageIndex : int32_t { English = 0, French = 1, German = 2, Spanish = 3, Italian = 4, Dutch = 5 };
-
-constexpr int kEnglishTitleId = 160;  // the option dialogs' caption in every language
 constexpr int kFirstLanguageNameId = 308;  // "English" .. "Nederlands" in LanguageIndex order
-
-bool IsLanguageIndex(int32_t languageIndex);
 
 // The string id of `message` in the language's block; 0 (no string) for an index
 // outside 0..5.

@@ -1,5 +1,8 @@
 #pragma once
-// Puts a fully written file in place of another in one step, so a reader sees either
-// the old or the new contents, never a half-written file. Returns false and leaves
-// the target untouched on failure.
-bool ReplaceFileWith(const char* newFile, const char* target);
+// Puts new contents in place of a file in one step, so a reader sees either the old or
+// the new contents, never a half-written file.
+#include <cstddef>
+
+// Writes `data` to `tempPath`, then moves it over `target`. False, with `target`
+// untouched and no `tempPath` left behind, when any step fails.
+bool WriteFileAndReplace(const char* tempPath, const char* target, const void* data, size_t size);

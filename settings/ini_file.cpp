@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "launcher/launcher_state.h"
+#include "state/language.h"
 
 namespace {
 
@@ -40,22 +40,22 @@ int IniFirstTime() {
     return value;
 }
 
-void ReadIniLanguageAll() {
+void ReadIniLanguageAll(int32_t& languageIndex) {
     FILE* file = OpenIniForReading();
     if (!file) return;
     char line[kShortLine];
     while (std::fgets(line, sizeof line, file)) {
-        if (std::strstr(line, "Language")) std::sscanf(line, "Language=%i", &gameConfig.languageIndex);
+        if (std::strstr(line, "Language")) std::sscanf(line, "Language=%i", &languageIndex);
     }
     std::fclose(file);
 }
 
-void ReadIniLanguageFirst() {
+void ReadIniLanguageFirst(int32_t& languageIndex) {
     FILE* file = OpenIniForReading();
     if (!file) return;
     char line[kLongLine];
     if (FindIniLine(file, "Language", line, sizeof line))
-        std::sscanf(line, "Language=%i", &gameConfig.languageIndex);
+        std::sscanf(line, "Language=%i", &languageIndex);
     std::fclose(file);
 }
 
@@ -69,14 +69,14 @@ void WriteIniLanguage(int languageIndex) {
     // An empty value right before a bare line feed would swallow the line break and
     // glue the next line onto this one; such a file is left as it is.
     if (digitAt < length && text[digitAt] != '\n') {
-        const char digit = char('0' + (languageIndex >= 0 && languageIndex < kLanguageCount ? languageIndex : 0));
+        const char digit = char('0' + (IsLanguageIndex(languageIndex) ? languageIndex : 0));
         // Only the one byte changes, so nothing else of the file can be lost.
         if (std::fseek(file, long(digitAt), SEEK_SET) == 0) std::fputc(digit, file);
     }
     std::fclose(file);
 }
 
-int ReadIniDriverSettings() {
+int ReadIniDriverSettings(char (&driverDllName)[kDriverDllNameSize], int32_t& checkGdi) {
     FILE* file = OpenIniForReading();
     if (!file) return 0;
     char line[kShortLine];

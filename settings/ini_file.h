@@ -5,7 +5,10 @@
 // longer than a reader's buffer are read in pieces, and every piece counts as a line.
 #include <cstdio>
 
-#include "settings/game_config.h"
+#include <cstdint>
+
+#include "settings/config_file.h"
+#include "state/path_limits.h"
 
 constexpr const char* kIniPath = QUIMBO_BIN_DIR "zorb.ini";
 
@@ -13,8 +16,18 @@ constexpr const char* kIniPath = QUIMBO_BIN_DIR "zorb.ini";
 // one contains `key`. Returns 1 with that line in `line`, or 0 at the end of the file.
 int FindIniLine(FILE* stream, const char* key, char* line, int size);
 
-int IniFirstTime();              // the FirstTime value, 0 when file or key is missing
-void ReadIniLanguageAll();       // last parsable Language line wins
-void ReadIniLanguageFirst();     // only the first line naming Language counts
+// The FirstTime value; 0 when the file or the key is missing.
+int IniFirstTime();
+
+// Each sets `languageIndex` from the file's Language lines and leaves it as it was
+// when none parses: the last parsable line wins, or only the first line naming it counts.
+void ReadIniLanguageAll(int32_t& languageIndex);
+void ReadIniLanguageFirst(int32_t& languageIndex);
+
+// Puts the language's digit right after the first "Language=" of the file's first
+// 4096 bytes; an index outside 0..5 writes 0. Nothing else of the file changes.
 void WriteIniLanguage(int languageIndex);
-int ReadIniDriverSettings();     // sets driverDllName and checkGdi; 1 when the file opened
+
+// The DLL and CheckGDI values, each left as it was when its key is missing. 1 when
+// the file opened.
+int ReadIniDriverSettings(char (&driverDllName)[kDriverDllNameSize], int32_t& checkGdi);

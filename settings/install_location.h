@@ -2,11 +2,11 @@
 // Where the launcher stands: is the game installed, and is it running from, or can it
 // find, the game's CD-ROM (Windows only). Every failure is a plain "no"; nothing is
 // shown or reported.
+#include "settings/install_paths.h"
 
 // True when the registry names an installation folder holding both "bin\zorb.exe" and
-// "Quimbo.exe"; then installDir, gameExePath and rootExePath are refreshed. On false
-// they keep what they held.
-bool FindInstalledGame();
+// "Quimbo.exe"; then `paths` holds its paths. On false `paths` keeps what it held.
+bool FindInstalledGame(InstallPaths& paths);
 
 // The lower-case letter of the first CD-ROM drive labelled "VESKA" (any case), or 0.
 // No box appears for drives without a medium.

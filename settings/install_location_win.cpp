@@ -2,11 +2,10 @@
 
 #include <direct.h>
 
-#include <cstdio>
 #include <cstring>
 
 #include "settings/install_location.h"
-#include "settings/install_paths.h"
+#include "settings/path_text.h"
 
 namespace {
 
@@ -26,24 +25,14 @@ bool ReadInstallFolder(char (&folder)[kMaxPath + 1]) {
     return true;
 }
 
-// Existence as the game sees it: a file that cannot be opened for reading is missing.
-bool OpensForReading(const char* path) {
-    FILE* file = std::fopen(path, "r");
-    if (!file) return false;
-    std::fclose(file);
-    return true;
-}
-
 }  // namespace
 
-bool FindInstalledGame() {
+bool FindInstalledGame(InstallPaths& paths) {
     char folder[kMaxPath + 1];
-    InstallPaths paths;
-    if (!ReadInstallFolder(folder) || !MakeInstallPaths(folder, paths)) return false;
-    if (!OpensForReading(paths.gameExePath) || !OpensForReading(paths.rootExePath)) return false;
-    std::memcpy(installDir, paths.installDir, sizeof installDir);
-    std::memcpy(gameExePath, paths.gameExePath, sizeof gameExePath);
-    std::memcpy(rootExePath, paths.rootExePath, sizeof rootExePath);
+    InstallPaths found;
+    if (!ReadInstallFolder(folder) || !MakeInstallPaths(folder, found)) return false;
+    if (!FileOpensForReading(found.gameExePath) || !FileOpensForReading(found.rootExePath)) return false;
+    paths = found;
     return true;
 }
 

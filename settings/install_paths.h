@@ -1,6 +1,6 @@
 #pragma once
 // The installation's three paths, joined from the folder the registry names.
-#include "launcher/launcher_state.h"
+#include "state/path_limits.h"
 
 struct InstallPaths {
     char installDir[kMaxPath];   // the folder, always ending in a backslash

@@ -1,5 +1,6 @@
 #include "settings/path_text.h"
 
+#include <cstdio>
 #include <cstring>
 #include <initializer_list>
 #include <string>
@@ -27,4 +28,11 @@ bool JoinPath(char* buffer, size_t size, const char* folder, const char* name) {
     const size_t length = std::strlen(folder);
     const bool endsInSeparator = length > 0 && folder[length - 1] == '\\';
     return JoinParts(buffer, size, {folder, endsInSeparator ? "" : "\\", name});
+}
+
+bool FileOpensForReading(const char* path) {
+    FILE* file = std::fopen(path, "r");
+    if (!file) return false;
+    std::fclose(file);
+    return true;
 }

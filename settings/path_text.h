@@ -7,8 +7,12 @@
 bool CopyText(char* buffer, size_t size, const char* text);
 bool JoinText(char* buffer, size_t size, const char* first, const char* second);
 
-// `folder`, a backslash unless it already ends in one, and `name`.
+// `folder`, a backslash unless it already ends in one, and `name`; with an empty
+// `name`, the folder with exactly one trailing backslash.
 bool JoinPath(char* buffer, size_t size, const char* folder, const char* name);
+
+// Existence as the game sees it: a file that cannot be opened for reading is missing.
+bool FileOpensForReading(const char* path);
 
 template <size_t N>
 bool JoinPath(char (&buffer)[N], const char* folder, const char* name) { return JoinPath(buffer, N, folder, name); }

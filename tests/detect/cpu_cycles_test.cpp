@@ -15,18 +15,20 @@ TEST(CyclesToMHz, RoundsUpOnlyFromATenthsDigitOfSixAndNeverWraps) {
 
 // A simulated machine: every look at the seconds counter takes one microsecond, and the
 // time-stamp counter runs at a chosen rate.
-uint64_t nowMicroseconds;
-uint64_t cyclesPerMicrosecond;
-uint32_t SimulatedSeconds() { return uint32_t(++nowMicroseconds / 1000000); }
-uint64_t SimulatedCounter() { return nowMicroseconds * cyclesPerMicrosecond; }
+struct SimulatedClock : CpuClock {
+    uint64_t nowMicroseconds = 0;
+    uint64_t cyclesPerMicrosecond = 0;
+    uint32_t ReadSeconds() override { return uint32_t(++nowMicroseconds / 1000000); }
+    uint64_t ReadCycleCounter() override { return nowMicroseconds * cyclesPerMicrosecond; }
+};
 
 TEST(CountCyclesOfOneSecond, CountsOneWholeSecondWithEveryBitOfTheCounter) {
-    const CpuClock clock = {SimulatedSeconds, SimulatedCounter};
-    cyclesPerMicrosecond = 300;
-    nowMicroseconds = 7999998;  // the seconds change right after the first look
+    SimulatedClock clock;
+    clock.cyclesPerMicrosecond = 300;
+    clock.nowMicroseconds = 7999998;  // the seconds change right after the first look
     EXPECT_EQ(CountCyclesOfOneSecond(clock), 300000000u);
-    EXPECT_EQ(nowMicroseconds, 9000000u);
-    cyclesPerMicrosecond = 5000;  // 5 GHz: more than 2^32 cycles in the second
+    EXPECT_EQ(clock.nowMicroseconds, 9000000u);
+    clock.cyclesPerMicrosecond = 5000;  // 5 GHz: more than 2^32 cycles in the second
     EXPECT_EQ(CountCyclesOfOneSecond(clock), 5000000000u);
 }
 

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "detect/display_devices.h"
-#include "launcher/launcher_state.h"
 
 namespace {
 
@@ -28,50 +27,52 @@ public:
     OpenGlProbeResult probeResult = NotAccelerated;
     int probes = 0, created = 0, released = 0, modesTaken = 0;
 
-    void EnumerateDevices() override {
+    void EnumerateDevices(DisplayEnumeration& enumeration) override {
         for (ScriptedDevice& device : devices) {
-            current_ = &device;
+            m_current = &device;
             DeviceGuid guid{};
             guid.bytes[0] = device.id;
-            EXPECT_TRUE(HandleDisplayDevice(device.id ? &guid : nullptr, device.description.c_str(),
+            EXPECT_TRUE(HandleDisplayDevice(enumeration, device.id ? &guid : nullptr, device.description.c_str(),
                                             device.driverName.c_str()));
         }
     }
     DirectDrawObject* CreateDirectDraw(const DeviceGuid*) override {
-        created += !current_->createFails;
-        return current_->createFails ? nullptr : this;
+        created += !m_current->createFails;
+        return m_current->createFails ? nullptr : this;
     }
     OpenGlProbeResult ProbePrimaryOpenGl() override {
         ++probes;
-        if (probeResult == Accelerated) hardware3DAvailable = gameConfig.hardware3DState = 1;  // as the real probe
         return probeResult;
     }
-    bool SetNormalCooperativeLevel() override { return !current_->cooperativeLevelFails; }
-    void EnumerateModes() override {
-        for (const Mode& m : current_->modes) {
-            if (!HandleDisplayMode(std::get<0>(m), std::get<1>(m), std::get<2>(m))) break;
+    bool SetNormalCooperativeLevel() override { return !m_current->cooperativeLevelFails; }
+    void EnumerateModes(DisplayEnumeration& enumeration) override {
+        for (const Mode& m : m_current->modes) {
+            if (!HandleDisplayMode(enumeration, std::get<0>(m), std::get<1>(m), std::get<2>(m))) break;
             ++modesTaken;
         }
     }
     void Release() override { ++released; }
 
 private:
-    ScriptedDevice* current_ = nullptr;
+    ScriptedDevice* m_current = nullptr;
 };
 
 ScriptedDevice Device(const std::string& driverName, uint8_t id) { return {driverName, id}; }
 ScriptedDevice Primary() { return Device("display", 0); }
 
+DisplayScan scan;
+
 // One slot as text: description, 3D flag, 3dfx flag, mode count, first GUID byte.
 std::string Slot(int slot) {
-    const DisplayDevice& d = displayDevices[slot];
+    const DisplayDevice& d = scan.devices[slot];
     return std::string(d.description) + " 3d" + std::to_string(d.hardware3D) + " 3dfx" + std::to_string(d.is3dfxDriver) +
            " modes" + std::to_string(d.modeCount) + " guid" + std::to_string(d.guid.bytes[0]);
 }
-// The globals the enumeration writes: device count, hardware3DAvailable, hardware3DState.
+// What the enumeration found besides the slots: device count, hardware3DAvailable, and
+// whether the primary display is accelerated.
 std::string Globals() {
-    return std::to_string(displayDeviceCount) + " available" + std::to_string(hardware3DAvailable) + " state" +
-           std::to_string(gameConfig.hardware3DState);
+    return std::to_string(scan.deviceCount) + " available" + std::to_string(scan.hardware3DAvailable) + " state" +
+           std::to_string(scan.primaryAccelerated ? 1 : 0);
 }
 
 std::vector<Mode> ModesOf(const DisplayDevice& d) {
@@ -83,15 +84,10 @@ std::vector<Mode> ModesOf(const DisplayDevice& d) {
 
 class DisplayDevices : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::memset(displayDevices, 0, sizeof displayDevices);
-        displayDeviceCount = 0;
-        hardware3DAvailable = 0;
-        gameConfig.hardware3DState = 0;
-    }
+    void SetUp() override { scan = DisplayScan{}; }
     void Enumerate(std::vector<ScriptedDevice> devices) {
         displays.devices = std::move(devices);
-        EnumerateDisplayDevices(displays);
+        ScanDisplayDevices(displays, scan);
         EXPECT_EQ(displays.released, displays.created);
     }
 
@@ -99,17 +95,17 @@ protected:
 };
 
 TEST_F(DisplayDevices, OneDeviceFillsSlotOneSortedByAreaPlusDepthAndEarlierStateIsCleared) {
-    for (DisplayDevice& slot : displayDevices) slot.hardware3D = slot.is3dfxDriver = slot.guid.bytes[0] = 1;
-    gameConfig.hardware3DState = 2;
+    for (DisplayDevice& slot : scan.devices) slot.hardware3D = slot.is3dfxDriver = slot.guid.bytes[0] = 1;
+    scan.deviceCount = 3;
     ScriptedDevice primary = Primary();
     primary.modes = {{1024, 768, 8}, {320, 240, 32}, {800, 600, 16}, {320, 240, 8}, {640, 480, 32}};
     displays.probeResult = Accelerated;
     Enumerate({primary});
     EXPECT_EQ(Globals(), "1 available1 state1");
     EXPECT_EQ(Slot(1), "Board 3d1 3dfx0 modes5 guid0");
-    EXPECT_EQ(ModesOf(displayDevices[1]),
+    EXPECT_EQ(ModesOf(scan.devices[1]),
               (std::vector<Mode>{{320, 240, 8}, {320, 240, 32}, {640, 480, 32}, {800, 600, 16}, {1024, 768, 8}}));
-    EXPECT_EQ(Slot(2), " 3d0 3dfx0 modes0 guid1");
+    EXPECT_EQ(Slot(2), " 3d0 3dfx0 modes0 guid0");
 }
 
 TEST_F(DisplayDevices, SecondaryDecidesAvailabilityAndA3dfxDriverInAnyCaseCarriesTheRenderer) {
@@ -141,7 +137,7 @@ TEST_F(DisplayDevices, ManyModesKeepTheFirst128Sorted) {
     for (uint32_t i = 0; i < 200; ++i) primary.modes.emplace_back(2000 - i, 1000, 32);
     Enumerate({primary});
     EXPECT_EQ(displays.modesTaken, 128);
-    const std::vector<Mode> kept = ModesOf(displayDevices[1]);
+    const std::vector<Mode> kept = ModesOf(scan.devices[1]);
     EXPECT_EQ(kept.size() == 128 ? kept.front() : Mode(), Mode(2000 - 127, 1000, 32));
 }
 

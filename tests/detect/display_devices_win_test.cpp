@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <ddraw.h>
 
 #include <algorithm>
 #include <tuple>
@@ -6,7 +8,6 @@
 
 #include "detect/display_devices_win.h"
 #include "detect/probe_window.h"
-#include "launcher/launcher_state.h"
 
 namespace {
 
@@ -32,31 +33,28 @@ std::vector<Mode> PrimaryModes() {
     return modes;
 }
 
-std::vector<Mode> TableModes(int slot) {
-    const DisplayDevice& d = displayDevices[slot];
+std::vector<Mode> TableModes(const DisplayDevice& d) {
     std::vector<Mode> modes;
     for (int i = 0; i < d.modeCount; ++i) modes.emplace_back(d.modeWidth[i], d.modeHeight[i], d.modeBitsPerPixel[i]);
     return modes;
 }
 
 TEST(RealDisplayDevices, PrimaryDeviceHasItsModesSortedAndTheProbeVerdict) {
-    checkGdi = 1;
-    hardware3DAvailable = 0;
-    gameConfig.hardware3DState = 2;
-    EnumerateDisplayDevices(HWND(nullptr));  // without a window the probe cannot accelerate
-    ASSERT_GE(displayDeviceCount, 1);
-    EXPECT_EQ(displayDevices[1].hardware3D, 0);
-    EXPECT_EQ(gameConfig.hardware3DState, 0);
+    DisplayScan scan{};
+    ScanDirectDrawDevices(nullptr, 1, scan);  // without a window the probe cannot accelerate
+    ASSERT_GE(scan.deviceCount, 1);
+    EXPECT_EQ(scan.devices[1].hardware3D, 0);
+    EXPECT_FALSE(scan.primaryAccelerated);
 
     ProbeWindow window;
-    EnumerateDisplayDevices(window.handle());
-    ASSERT_GE(displayDeviceCount, 1);
-    ASSERT_LE(displayDeviceCount, 4);
-    const DisplayDevice& primary = displayDevices[1];
+    ScanDirectDrawDevices(window.handle(), 1, scan);
+    ASSERT_GE(scan.deviceCount, 1);
+    ASSERT_LE(scan.deviceCount, 4);
+    const DisplayDevice& primary = scan.devices[1];
     EXPECT_EQ(primary.guid.bytes[0] + primary.guid.bytes[15], 0);
-    EXPECT_GT(TableModes(1).size(), 0u);
-    EXPECT_EQ(TableModes(1), PrimaryModes());
-    EXPECT_EQ(primary.hardware3D, gameConfig.hardware3DState);
+    EXPECT_GT(TableModes(primary).size(), 0u);
+    EXPECT_EQ(TableModes(primary), PrimaryModes());
+    EXPECT_EQ(primary.hardware3D, scan.primaryAccelerated ? 1 : 0);
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 
 #include "detect/opengl_probe_win.h"
 #include "detect/probe_window.h"
-#include "launcher/launcher_state.h"
 
 namespace {
 
@@ -37,36 +36,28 @@ auto OnFreshWindow(Probe probe) {
     ReleaseDC(window.handle(), dc);
     return result;
 }
-OpenGlProbeResult ProbeFreshWindow() { return OnFreshWindow(ProbeOpenGlAcceleration); }
-
-class RealOpenGlProbe : public ::testing::Test {
-protected:
-    void SetUp() override {
-        checkGdi = 1;
-        hardware3DAvailable = 0;
-        gameConfig.hardware3DState = 0;
-    }
-    void TearDown() override { UnloadOpenGlEntryPoints(); }
-};
-
-TEST_F(RealOpenGlProbe, AgreesWithTheSystemRendererString) {
-    const std::string renderer = OnFreshWindow(SystemRenderer);
-    ASSERT_FALSE(renderer.empty());
-    ASSERT_EQ(LoadOpenGlEntryPoints("opengl32.dll"), 0u);
-    const OpenGlProbeResult expected = renderer.find("GDI Generic") == std::string::npos ? Accelerated : NotAccelerated;
-    EXPECT_EQ(ProbeFreshWindow(), expected);
-    EXPECT_EQ(hardware3DAvailable, expected == Accelerated ? 1 : 0);
-    EXPECT_EQ(gameConfig.hardware3DState, expected == Accelerated ? 1 : 0);
-    checkGdi = 0;
-    EXPECT_EQ(ProbeFreshWindow(), Accelerated);
+OpenGlProbeResult ProbeFreshWindow(OpenGlLibrary& library, int32_t checkGdi) {
+    return OnFreshWindow([&](HDC dc) { return RunOpenGlProbe(library, dc, checkGdi); });
 }
 
-TEST_F(RealOpenGlProbe, LibraryMissingOrWithoutTheExportsIsNeverCalled) {
-    EXPECT_EQ(LoadOpenGlEntryPoints("quimbo-no-such-library.dll"), DWORD(ERROR_MOD_NOT_FOUND));
-    EXPECT_EQ(ProbeFreshWindow(), NotAccelerated);
-    EXPECT_EQ(LoadOpenGlEntryPoints("kernel32.dll"), 0u);
-    EXPECT_EQ(ProbeFreshWindow(), NotAccelerated);
-    EXPECT_EQ(hardware3DAvailable, 0);
+TEST(RealOpenGlProbe, AgreesWithTheSystemRendererString) {
+    const std::string renderer = OnFreshWindow(SystemRenderer);
+    ASSERT_FALSE(renderer.empty());
+    OpenGlLibrary library("opengl32.dll");
+    ASSERT_EQ(library.LoadError(), 0u);
+    ASSERT_TRUE(library.IsComplete());
+    const OpenGlProbeResult expected = renderer.find("GDI Generic") == std::string::npos ? Accelerated : NotAccelerated;
+    EXPECT_EQ(ProbeFreshWindow(library, 1), expected);
+    EXPECT_EQ(ProbeFreshWindow(library, 0), Accelerated);
+}
+
+TEST(RealOpenGlProbe, LibraryMissingOrWithoutTheExportsIsNeverCalled) {
+    OpenGlLibrary missing("quimbo-no-such-library.dll");
+    EXPECT_EQ(missing.LoadError(), DWORD(ERROR_MOD_NOT_FOUND));
+    EXPECT_EQ(ProbeFreshWindow(missing, 1), NotAccelerated);
+    OpenGlLibrary withoutExports("kernel32.dll");
+    EXPECT_EQ(withoutExports.LoadError(), 0u);
+    EXPECT_EQ(ProbeFreshWindow(withoutExports, 1), NotAccelerated);
 }
 
 }  // namespace

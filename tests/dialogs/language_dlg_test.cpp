@@ -6,9 +6,10 @@
 #include <vector>
 
 #include "dialogs/language_dlg.h"
-#include "launcher/launcher_state.h"
 #include "res/messages.h"
 #include "res/resource.h"
+#include "state/launcher_state.h"
+#include "tests/support/scoped_launcher_state.h"
 #include "tests/support/dialog_driver.h"
 #include "tools/ui_driver/ui_driver.h"
 
@@ -18,6 +19,7 @@ namespace {
 void Click(HWND dialog, int id) { PostMessageA(ui::Control(dialog, id), BM_CLICK, 0, 0); }
 
 TEST(LanguageDialog, AsksInTheLanguageWithThePreselection) {
+    ScopedLauncherState state;
     const struct {
         int32_t language;
         const char* label;  // Windows-1252
@@ -47,6 +49,7 @@ TEST(LanguageDialog, AsksInTheLanguageWithThePreselection) {
 }
 
 TEST(LanguageDialog, OkOrEnterStoresTheChoiceAndCancelTakesNothing) {
+    ScopedLauncherState state;
     const auto key = [](int vk) { return [vk](HWND) { ui::PressKey(GetFocus(), vk); }; };
     const struct {
         int32_t start;

@@ -6,8 +6,8 @@
 
 #include "dialogs/video_options_dlg.h"
 #include "dialogs/video_options_lists.h"
-#include "launcher/launcher_state.h"
 #include "res/resource.h"
+#include "state/launcher_state.h"
 #include "tests/support/dialog_driver.h"
 #include "tests/support/scoped_launcher_state.h"
 #include "tools/ui_driver/ui_driver.h"

@@ -29,12 +29,12 @@ void SetClassesValue(const char* key, const std::string& value) {
 class Documents : public ::testing::Test {
 protected:
     void SetUp() override {
-        savedWebHandler_ = ClassesValue(kWebHandlerKey);
+        m_savedWebHandler = ClassesValue(kWebHandlerKey);
         ::RegDeleteKeyA(HKEY_CLASSES_ROOT, kReaderKey);
     }
     void TearDown() override {
         ::RegDeleteKeyA(HKEY_CLASSES_ROOT, kReaderKey);
-        if (!savedWebHandler_.empty()) SetClassesValue(kWebHandlerKey, savedWebHandler_);
+        if (!m_savedWebHandler.empty()) SetClassesValue(kWebHandlerKey, m_savedWebHandler);
     }
 
     // A recorder copied to `path`; its record appears as `path` + ".txt".
@@ -88,7 +88,7 @@ protected:
     }
 
 private:
-    std::string savedWebHandler_;
+    std::string m_savedWebHandler;
 };
 
 TEST_F(Documents, ReadmeAndWebSiteInEveryLanguage) {

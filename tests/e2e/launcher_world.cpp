@@ -27,11 +27,11 @@ LauncherWorld::~LauncherWorld() { RemoveInstallEntry(); }
 
 std::string LauncherWorld::LauncherProgram() { return ui::PathBesideThisProgram("Quimbo.exe"); }
 
-std::string LauncherWorld::InstallFolder() const { return dir_.path().string(); }
+std::string LauncherWorld::InstallFolder() const { return m_dir.path().string(); }
 
 void LauncherWorld::Install() {
-    fs::copy_file(LauncherProgram(), dir_.path() / "Quimbo.exe", fs::copy_options::overwrite_existing);
-    fs::copy_file(ui::PathBesideThisProgram("zorb.exe"), dir_.path() / "bin" / "zorb.exe",
+    fs::copy_file(LauncherProgram(), m_dir.path() / "Quimbo.exe", fs::copy_options::overwrite_existing);
+    fs::copy_file(ui::PathBesideThisProgram("zorb.exe"), m_dir.path() / "bin" / "zorb.exe",
                   fs::copy_options::overwrite_existing);
     HKEY key;
     ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, kInstallKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
@@ -59,7 +59,7 @@ void LauncherWorld::PutLauncherOnCd() {
     fs::copy_file(LauncherProgram(), fs::path(kCdRoot) / "Quimbo.exe", fs::copy_options::overwrite_existing);
 }
 
-std::string LauncherWorld::InstalledLauncher() const { return (dir_.path() / "Quimbo.exe").string(); }
+std::string LauncherWorld::InstalledLauncher() const { return (m_dir.path() / "Quimbo.exe").string(); }
 
 std::string LauncherWorld::CdLauncher() { return std::string(kCdRoot) + "Quimbo.exe"; }
 
@@ -88,7 +88,7 @@ void LauncherWorld::ExpectEndsUnseen(ui::Process& launcher) {
     EXPECT_FALSE(shown);
 }
 
-std::string LauncherWorld::GameReportPath() const { return (dir_.path() / "bin" / "zorb-report.txt").string(); }
+std::string LauncherWorld::GameReportPath() const { return (m_dir.path() / "bin" / "zorb-report.txt").string(); }
 
 std::map<std::string, std::string> LauncherWorld::WaitForGameReport() const {
     const std::string path = GameReportPath();

@@ -8,7 +8,7 @@
 #include <map>
 #include <string>
 
-#include "settings/game_config.h"
+#include "state/game_config.h"
 #include "tests/support/temp_dir.h"
 #include "tools/ui_driver/ui_driver.h"
 
@@ -48,7 +48,7 @@ public:
     std::string GameReportPath() const;
 
 private:
-    ScopedInstallDir dir_;
+    ScopedInstallDir m_dir;
 };
 
 // A record as the defaults of this machine would give it, for tests to change.

@@ -3,21 +3,20 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "launcher/launcher_state.h"
-#include "settings/game_config.h"
+#include "settings/config_file.h"
+#include "state/language.h"
+
 #include "tests/fuzz/fuzz_dir.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     EnterFuzzInstallDir();
     WriteWholeFile(kConfigPath, data, size);
-    std::memset(&gameConfig, 0, sizeof gameConfig);
-    hardware3DAvailable = size & 1;
-    cpuMHz = int32_t(size * 7);
-    LoadConfig();
-    if (gameConfig.configVersion != kConfigVersion) std::abort();
-    if (gameConfig.languageIndex < 0 || gameConfig.languageIndex >= kLanguageCount) std::abort();
+    GameConfig config{};
+    const MachineFacts machine = {int32_t(size * 7), (size & 1) != 0, uint16_t(size), (size & 2) != 0};
+    LoadConfigRecord(config, machine);
+    if (config.configVersion != kConfigVersion || !IsLanguageIndex(config.languageIndex)) std::abort();
     const std::string stored = ReadWholeFile(kConfigPath);
-    if (stored.size() != sizeof gameConfig || std::memcmp(stored.data(), &gameConfig, sizeof gameConfig) != 0)
+    if (stored.size() != sizeof config || std::memcmp(stored.data(), &config, sizeof config) != 0)
         std::abort();
     return 0;
 }

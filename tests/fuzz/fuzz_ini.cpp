@@ -3,18 +3,18 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "launcher/launcher_state.h"
 #include "settings/ini_file.h"
 #include "tests/fuzz/fuzz_dir.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     EnterFuzzInstallDir();
     WriteWholeFile(kIniPath, data, size);
+    int32_t language = 0, checkGdi = 1;
+    char driverDllName[kDriverDllNameSize] = "";
     IniFirstTime();
-    ReadIniLanguageAll();
-    ReadIniLanguageFirst();
-    ReadIniDriverSettings();
-    if (std::strlen(driverDllName) >= sizeof driverDllName) std::abort();
+    ReadIniLanguageAll(language);
+    ReadIniLanguageFirst(language);
+    ReadIniDriverSettings(driverDllName, checkGdi);
 
     WriteIniLanguage(int(size % 8) - 1);
     const std::string after = ReadWholeFile(kIniPath);

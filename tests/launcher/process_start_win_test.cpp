@@ -9,9 +9,10 @@
 #include <string>
 #include <thread>
 
-#include "launcher/launcher_state.h"
 #include "launcher/process_start.h"
+#include "launcher/state_steps.h"
 #include "settings/install_location.h"
+#include "state/launcher_state.h"
 #include "tests/support/temp_dir.h"
 #include "tools/ui_driver/ui_driver.h"
 
@@ -70,9 +71,9 @@ bool IsProgramRunning(const char* exeName) {
 class ProcessStart : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_ = install_.path().string();
-        std::filesystem::copy_file(ui::PathBesideThisProgram("zorb.exe"), install_.path() / "bin" / "zorb.exe");
-        std::filesystem::copy_file(ui::PathBesideThisProgram("zorb.exe"), install_.path() / "Quimbo.exe");
+        m_folder = m_install.path().string();
+        std::filesystem::copy_file(ui::PathBesideThisProgram("zorb.exe"), m_install.path() / "bin" / "zorb.exe");
+        std::filesystem::copy_file(ui::PathBesideThisProgram("zorb.exe"), m_install.path() / "Quimbo.exe");
         gameConfig.languageIndex = 0;
         RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
     }
@@ -89,19 +90,19 @@ protected:
         HKEY key;
         ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
                   ERROR_SUCCESS);
-        RegSetValueExA(key, "installation path", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder_.c_str()),
-                       DWORD(folder_.size() + 1));
+        RegSetValueExA(key, "installation path", 0, REG_SZ, reinterpret_cast<const BYTE*>(m_folder.c_str()),
+                       DWORD(m_folder.size() + 1));
         RegCloseKey(key);
     }
 
-    ScopedInstallDir install_;
-    std::string folder_;  // no trailing backslash
+    ScopedInstallDir m_install;
+    std::string m_folder;  // no trailing backslash
 };
 
 TEST_F(ProcessStart, MissingProgramShowsTheSystemTextUnderTheTitle) {
-    const std::string missing = folder_ + "\\bin\\gone.exe";
+    const std::string missing = m_folder + "\\bin\\gone.exe";
     char commandLine[kMaxPath] = " /b00";
-    const SeenBox box = WatchForBox([&] { EXPECT_EQ(LaunchProgram(missing.c_str(), commandLine, folder_.c_str()), 0); });
+    const SeenBox box = WatchForBox([&] { EXPECT_EQ(LaunchProgram(missing.c_str(), commandLine, m_folder.c_str()), 0); });
     ASSERT_TRUE(box.shown);
     EXPECT_EQ(box.text, SystemText(ERROR_FILE_NOT_FOUND));
     EXPECT_EQ(box.caption, "Quimbo - Marivel");

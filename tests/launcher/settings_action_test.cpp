@@ -8,10 +8,11 @@
 
 #include "framework/win_app.h"
 #include "launcher/launcher_dlg.h"
-#include "launcher/launcher_state.h"
+#include "launcher/state_steps.h"
 #include "res/messages.h"
 #include "res/resource.h"
-#include "settings/game_config.h"
+#include "settings/config_file.h"
+#include "state/launcher_state.h"
 #include "tests/support/scoped_launcher_state.h"
 #include "tests/support/temp_dir.h"
 #include "tools/ui_driver/ui_driver.h"

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "framework/localized_text.h"
+#include "res/localized_text.h"
 
 // Every message in every language, as the user must see it. Bytes are Windows-1252;
 // columns are in LanguageIndex order: English, French, German, Spanish, Italian, Dutch.

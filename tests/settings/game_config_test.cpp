@@ -4,8 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "launcher/launcher_state.h"
-#include "settings/game_config.h"
+#include "settings/config_file.h"
 #include "settings/ini_file.h"
 #include "tests/settings/settings_fixture.h"
 
@@ -33,16 +32,16 @@ const std::string kUsDefaults = FromHex(
 using ConfigDefaults = SettingsTest;
 
 TEST_F(ConfigDefaults, UsMachineGivesTheExactRecord) {
-    cpuMHz = 300;
-    SetDefaultConfig();
+    machine.cpuMHz = 300;
+    MakeDefaultConfig(config, machine);
     ASSERT_EQ(kUsDefaults.size(), 128u);
     EXPECT_EQ(RecordBytes(), kUsDefaults);
 }
 
 TEST_F(ConfigDefaults, AzertyKeyboardSwapsTheLetterKeysOnly) {
-    cpuMHz = 300;
+    machine.cpuMHz = 300;
     UseAzertyKeyboard();
-    SetDefaultConfig();
+    MakeDefaultConfig(config, machine);
     std::string expected = kUsDefaults;
     const unsigned char azerty[5] = {30, 44, 18, 19, 16};
     expected.replace(74, 5, reinterpret_cast<const char*>(azerty), 5);
@@ -50,20 +49,20 @@ TEST_F(ConfigDefaults, AzertyKeyboardSwapsTheLetterKeysOnly) {
 }
 
 TEST_F(ConfigDefaults, RendererFollowsAcceleratorAndClockRate) {
-    cpuMHz = 299;
-    SetDefaultConfig();
-    EXPECT_EQ(gameConfig.renderer, RenderSoftware8);
-    EXPECT_EQ(gameConfig.hardware3DState, 0);
+    machine.cpuMHz = 299;
+    MakeDefaultConfig(config, machine);
+    EXPECT_EQ(config.renderer, RenderSoftware8);
+    EXPECT_EQ(config.hardware3DState, 0);
 
-    cpuMHz = 300;
-    SetDefaultConfig();
-    EXPECT_EQ(gameConfig.renderer, RenderSoftware24);
+    machine.cpuMHz = 300;
+    MakeDefaultConfig(config, machine);
+    EXPECT_EQ(config.renderer, RenderSoftware24);
 
-    cpuMHz = 0;
-    hardware3DAvailable = 1;
-    SetDefaultConfig();
-    EXPECT_EQ(gameConfig.renderer, RenderOpenGL);
-    EXPECT_EQ(gameConfig.hardware3DState, 1);
+    machine.cpuMHz = 0;
+    machine.hardware3DAvailable = true;
+    MakeDefaultConfig(config, machine);
+    EXPECT_EQ(config.renderer, RenderOpenGL);
+    EXPECT_EQ(config.hardware3DState, 1);
 }
 
 TEST_F(ConfigDefaults, LanguageComesFromThePrimarySystemLanguage) {
@@ -71,27 +70,27 @@ TEST_F(ConfigDefaults, LanguageComesFromThePrimarySystemLanguage) {
         {0x0807, 2}, {0x0C0A, 3}, {0x080C, 1}, {0x0410, 4}, {0x0413, 5}, {0x0816, 0}, {0x0416, 0}};
     for (const auto& c : cases) {
         UseSystemLanguage(c.langId);
-        SetDefaultConfig();
-        EXPECT_EQ(gameConfig.languageIndex, c.language) << std::hex << c.langId;
+        MakeDefaultConfig(config, machine);
+        EXPECT_EQ(config.languageIndex, c.language) << std::hex << c.langId;
     }
 }
 
 using ConfigFile = SettingsTest;
 
 TEST_F(ConfigFile, WrongSizesAreReplacedByDefaultsAndWrittenBack) {
-    cpuMHz = 300;
+    machine.cpuMHz = 300;
     for (size_t size : {0u, 127u, 129u}) {
-        SetDefaultConfig();
+        MakeDefaultConfig(config, machine);
         WriteBytes(kConfigPath, std::string(size, '\x07'));
-        gameConfig.screenWidth = 1;  // must not survive
-        LoadConfig();
+        config.screenWidth = 1;  // must not survive
+        LoadConfigRecord(config, machine);
         EXPECT_EQ(RecordBytes(), kUsDefaults) << size;
         EXPECT_EQ(ReadBytes(kConfigPath), kUsDefaults) << size;
     }
 }
 
 TEST_F(ConfigFile, BadVersionOrLanguageResetsTheWholeRecordButKeepsTheTail) {
-    cpuMHz = 300;
+    machine.cpuMHz = 300;
     const struct { size_t offset; int32_t value; } bad[] = {{0, 15}, {8, 6}, {8, -1}};
     for (const auto& b : bad) {
         std::string stored = kUsDefaults;
@@ -100,7 +99,7 @@ TEST_F(ConfigFile, BadVersionOrLanguageResetsTheWholeRecordButKeepsTheTail) {
         stored.replace(b.offset, 4, reinterpret_cast<const char*>(&b.value), 4);
         stored.replace(121, 7, "tailtai");
         WriteBytes(kConfigPath, stored);
-        LoadConfig();
+        LoadConfigRecord(config, machine);
         const std::string expected = kUsDefaults.substr(0, 121) + "tailtai";
         EXPECT_EQ(RecordBytes(), expected) << b.offset << " " << b.value;
         EXPECT_EQ(ReadBytes(kConfigPath), expected);
@@ -113,25 +112,25 @@ TEST_F(ConfigFile, ValidRecordLoadsUnchangedAndTailIsCarriedThroughSaves) {
     stored[40] = '\x11';    // a game-owned double
     stored.replace(121, 7, "\x01\x02\x03\x04\x05\x06\x07");
     WriteBytes(kConfigPath, stored);
-    LoadConfig();
+    LoadConfigRecord(config, machine);
     EXPECT_EQ(RecordBytes(), stored);
-    SaveConfig();
+    SaveConfigRecord(config);
     EXPECT_EQ(ReadBytes(kConfigPath), stored);
 }
 
 TEST_F(ConfigFile, PreviousRendererOpenGlWithoutAcceleratorRejectsTheFile) {
-    cpuMHz = 300;
+    machine.cpuMHz = 300;
     std::string stored = kUsDefaults;
     stored[16] = 0x20;  // a width the defaults do not have
     WriteBytes(kConfigPath, stored);
-    gameConfig.renderer = RenderOpenGL;  // picked in memory before the reload
-    LoadConfig();
+    config.renderer = RenderOpenGL;  // picked in memory before the reload
+    LoadConfigRecord(config, machine);
     EXPECT_EQ(RecordBytes(), kUsDefaults);
 
-    hardware3DAvailable = 1;  // with an accelerator the same reload keeps the file
-    gameConfig.renderer = RenderOpenGL;
+    machine.hardware3DAvailable = true;  // with an accelerator the same reload keeps the file
+    config.renderer = RenderOpenGL;
     WriteBytes(kConfigPath, stored);
-    LoadConfig();
+    LoadConfigRecord(config, machine);
     EXPECT_EQ(RecordBytes(), stored);
 }
 
@@ -139,30 +138,30 @@ TEST_F(ConfigFile, FirstTimeLoadTakesTheFirstIniLanguageAndSavesBothFiles) {
     std::string stored = kUsDefaults;
     WriteBytes(kConfigPath, stored);
     WriteBytes(kIniPath, "FirstTime=1\r\nLanguage=3\r\nLanguage=1\r\n");
-    LoadConfig();
-    EXPECT_EQ(gameConfig.languageIndex, 3);
+    LoadConfigRecord(config, machine);
+    EXPECT_EQ(config.languageIndex, 3);
     stored[8] = 3;
     EXPECT_EQ(ReadBytes(kConfigPath), stored);
     EXPECT_EQ(ReadBytes(kIniPath), "FirstTime=1\r\nLanguage=3\r\nLanguage=1\r\n");
 }
 
 TEST_F(ConfigFile, SaveRewritesTheIniDigitOnlyWhileFirstTimeIsSet) {
-    SetDefaultConfig();
-    gameConfig.languageIndex = 5;
+    MakeDefaultConfig(config, machine);
+    config.languageIndex = 5;
     WriteBytes(kIniPath, "FirstTime=0\nLanguage=1\n");
-    SaveConfig();
+    SaveConfigRecord(config);
     EXPECT_EQ(ReadBytes(kIniPath), "FirstTime=0\nLanguage=1\n");
     WriteBytes(kIniPath, "FirstTime=1\nLanguage=1\n");
-    SaveConfig();
+    SaveConfigRecord(config);
     EXPECT_EQ(ReadBytes(kIniPath), "FirstTime=1\nLanguage=5\n");
 }
 
 TEST_F(ConfigFile, WithoutBinFolderNothingIsWrittenAndMemoryStays) {
     std::filesystem::remove("bin");
-    SetDefaultConfig();
+    MakeDefaultConfig(config, machine);
     const std::string before = RecordBytes();
-    SaveConfig();
-    LoadConfig();
+    SaveConfigRecord(config);
+    LoadConfigRecord(config, machine);
     EXPECT_EQ(RecordBytes(), before);
     EXPECT_FALSE(FileExists("bin"));
 }
@@ -170,8 +169,8 @@ TEST_F(ConfigFile, WithoutBinFolderNothingIsWrittenAndMemoryStays) {
 TEST_F(ConfigFile, FailedWriteKeepsTheStoredSettings) {
     WriteBytes(kConfigPath, kUsDefaults);
     std::filesystem::create_directory(kConfigTempPath);  // the new file cannot be created
-    gameConfig.screenWidth = 1024;
-    SaveConfig();
+    config.screenWidth = 1024;
+    SaveConfigRecord(config);
     EXPECT_EQ(ReadBytes(kConfigPath), kUsDefaults);
 }
 

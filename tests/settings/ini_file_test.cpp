@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <string>
 
-#include "launcher/launcher_state.h"
 #include "settings/ini_file.h"
 #include "tests/settings/settings_fixture.h"
 
@@ -13,20 +12,20 @@ using IniRead = SettingsTest;
 
 TEST_F(IniRead, StartUpTakesTheLastLanguageAndReloadTheFirst) {
     WriteBytes(kIniPath, "FirstTime=1\nLanguage=3\nother=1\nLanguage=1\n");
-    ReadIniLanguageAll();
-    EXPECT_EQ(gameConfig.languageIndex, 1);
-    ReadIniLanguageFirst();
-    EXPECT_EQ(gameConfig.languageIndex, 3);
+    ReadIniLanguageAll(config.languageIndex);
+    EXPECT_EQ(config.languageIndex, 1);
+    ReadIniLanguageFirst(config.languageIndex);
+    EXPECT_EQ(config.languageIndex, 3);
 }
 
 TEST_F(IniRead, IntegersFollowScanfBaseRules) {
     const struct { const char* text; int value; } cases[] = {
         {"Language=010\n", 8}, {"Language=0X1F\n", 31}, {"Language= 2\n", 2}};
     for (const auto& c : cases) {
-        gameConfig.languageIndex = 99;
+        config.languageIndex = 99;
         WriteBytes(kIniPath, c.text);
-        ReadIniLanguageAll();
-        EXPECT_EQ(gameConfig.languageIndex, c.value) << c.text;
+        ReadIniLanguageAll(config.languageIndex);
+        EXPECT_EQ(config.languageIndex, c.value) << c.text;
     }
 }
 
@@ -35,14 +34,14 @@ TEST_F(IniRead, LinesThatOnlyMentionAKeyParseNothing) {
     EXPECT_EQ(IniFirstTime(), 0);  // the search stops at the comment
 
     WriteBytes(kIniPath, "; DLL=glide.dll\nDLL=glide.dll\nCheckGDI=0\n");
-    ReadIniDriverSettings();
+    ReadIniDriverSettings(driverDllName, checkGdi);
     EXPECT_STREQ(driverDllName, "");
     EXPECT_EQ(checkGdi, 0);
 }
 
 TEST_F(IniRead, DriverSettingsInAnyOrderAndUpToTheFirstBlank) {
     WriteBytes(kIniPath, "CheckGDI=0x0\r\n\r\nDLL=my lib.dll\r\n");
-    EXPECT_EQ(ReadIniDriverSettings(), 1);
+    EXPECT_EQ(ReadIniDriverSettings(driverDllName, checkGdi), 1);
     EXPECT_STREQ(driverDllName, "my");
     EXPECT_EQ(checkGdi, 0);
 }
@@ -50,7 +49,7 @@ TEST_F(IniRead, DriverSettingsInAnyOrderAndUpToTheFirstBlank) {
 TEST_F(IniRead, DllValueIsBoundedByTheLinePiece) {
     const std::string longName(200, 'x');
     WriteBytes(kIniPath, "DLL=" + longName + "\n");
-    ReadIniDriverSettings();
+    ReadIniDriverSettings(driverDllName, checkGdi);
     EXPECT_EQ(std::string(driverDllName), longName.substr(0, 75));
 }
 
@@ -58,12 +57,12 @@ TEST_F(IniRead, LongLinesAreReadInPiecesThatCountAsLines) {
     // 79 characters fill the start-up reader's first piece, so "Language=4" starts a
     // piece of its own there; the reload reader sees one line that starts otherwise.
     const std::string line = std::string(79, '#') + "Language=4\n";
-    gameConfig.languageIndex = 1;
+    config.languageIndex = 1;
     WriteBytes(kIniPath, line);
-    ReadIniLanguageFirst();
-    EXPECT_EQ(gameConfig.languageIndex, 1);
-    ReadIniLanguageAll();
-    EXPECT_EQ(gameConfig.languageIndex, 4);
+    ReadIniLanguageFirst(config.languageIndex);
+    EXPECT_EQ(config.languageIndex, 1);
+    ReadIniLanguageAll(config.languageIndex);
+    EXPECT_EQ(config.languageIndex, 4);
 
 }
 
@@ -84,10 +83,10 @@ TEST_F(IniRead, BinaryGarbageNeverCrashesAndLeavesValuesAlone) {
     for (int i = 0; i < 9000; ++i) junk += char((i * 37) & 0xFF);
     junk += std::string("\0Language=2\0DLL=\0", 17);
     WriteBytes(kIniPath, junk);
-    gameConfig.languageIndex = 1;
-    ReadIniLanguageAll();
-    ReadIniLanguageFirst();
-    ReadIniDriverSettings();
+    config.languageIndex = 1;
+    ReadIniLanguageAll(config.languageIndex);
+    ReadIniLanguageFirst(config.languageIndex);
+    ReadIniDriverSettings(driverDllName, checkGdi);
     IniFirstTime();
     WriteIniLanguage(3);
     EXPECT_EQ(ReadBytes(kIniPath).size(), junk.size());
@@ -114,7 +113,7 @@ TEST_F(IniWrite, EmptyValueBeforeABareLineFeedKeepsTheNextLineIntact) {
     WriteBytes(kIniPath, "Language=\nDLL=glide.dll\n");
     WriteIniLanguage(3);
     EXPECT_EQ(ReadBytes(kIniPath), "Language=\nDLL=glide.dll\n");
-    ReadIniDriverSettings();
+    ReadIniDriverSettings(driverDllName, checkGdi);
     EXPECT_STREQ(driverDllName, "glide.dll");
 }
 

@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "launcher/launcher_state.h"
 #include "settings/install_location.h"
 #include "settings/path_text.h"
 #include "tests/support/temp_dir.h"
@@ -28,10 +27,10 @@ class InstalledGame : public ::testing::Test {
 protected:
     void SetUp() override {
         RemoveEntries();
-        folder_ = dir_.path().string();
-        CopyText(installDir, "marked dir\\");
-        CopyText(gameExePath, "marked game");
-        CopyText(rootExePath, "marked root");
+        m_folder = m_dir.path().string();
+        CopyText(paths.installDir, "marked dir\\");
+        CopyText(paths.gameExePath, "marked game");
+        CopyText(paths.rootExePath, "marked root");
     }
     void TearDown() override { RemoveEntries(); }
 
@@ -43,42 +42,43 @@ protected:
         WriteBytes("bin/zorb.exe", "game");
         WriteBytes("Quimbo.exe", "launcher");
     }
-    static void ExpectPathsUntouched() {
-        EXPECT_STREQ(installDir, "marked dir\\");
-        EXPECT_STREQ(gameExePath, "marked game");
-        EXPECT_STREQ(rootExePath, "marked root");
+    void ExpectPathsUntouched() const {
+        EXPECT_STREQ(paths.installDir, "marked dir\\");
+        EXPECT_STREQ(paths.gameExePath, "marked game");
+        EXPECT_STREQ(paths.rootExePath, "marked root");
     }
 
-    ScopedInstallDir dir_;
-    std::string folder_;  // no trailing backslash
+    InstallPaths paths;
+    ScopedInstallDir m_dir;
+    std::string m_folder;  // no trailing backslash
 };
 
 TEST_F(InstalledGame, FolderGetsOneBackslashWithOrWithoutOne) {
     InstallBothPrograms();
-    for (const std::string& stored : {folder_, folder_ + "\\"}) {
+    for (const std::string& stored : {m_folder, m_folder + "\\"}) {
         StoreFolder(HKEY_CURRENT_USER, stored);
-        ASSERT_TRUE(FindInstalledGame()) << stored;
-        EXPECT_EQ(std::string(installDir), folder_ + "\\");
-        EXPECT_EQ(std::string(gameExePath), folder_ + "\\bin\\zorb.exe");
-        EXPECT_EQ(std::string(rootExePath), folder_ + "\\Quimbo.exe");
+        ASSERT_TRUE(FindInstalledGame(paths)) << stored;
+        EXPECT_EQ(std::string(paths.installDir), m_folder + "\\");
+        EXPECT_EQ(std::string(paths.gameExePath), m_folder + "\\bin\\zorb.exe");
+        EXPECT_EQ(std::string(paths.rootExePath), m_folder + "\\Quimbo.exe");
     }
 }
 
 TEST_F(InstalledGame, NotInstalledWithoutBothProgramsOrUnderTheMachineOrWithATooLongFolder) {
     InstallBothPrograms();
-    StoreFolder(HKEY_LOCAL_MACHINE, folder_);
-    EXPECT_FALSE(FindInstalledGame()) << "only the current user's entry counts";
+    StoreFolder(HKEY_LOCAL_MACHINE, m_folder);
+    EXPECT_FALSE(FindInstalledGame(paths)) << "only the current user's entry counts";
     DeleteFileA("Quimbo.exe");
-    StoreFolder(HKEY_CURRENT_USER, folder_);
-    EXPECT_FALSE(FindInstalledGame()) << "no launcher copy";
+    StoreFolder(HKEY_CURRENT_USER, m_folder);
+    EXPECT_FALSE(FindInstalledGame(paths)) << "no launcher copy";
     InstallBothPrograms();
     DeleteFileA("bin\\zorb.exe");
-    EXPECT_FALSE(FindInstalledGame()) << "no game";
+    EXPECT_FALSE(FindInstalledGame(paths)) << "no game";
     InstallBothPrograms();
     StoreValue(HKEY_CURRENT_USER, "C:\\" + std::string(kMaxPath - 3, 'x'));
-    EXPECT_FALSE(FindInstalledGame()) << "fills the buffer unterminated";
+    EXPECT_FALSE(FindInstalledGame(paths)) << "fills the buffer unterminated";
     StoreFolder(HKEY_CURRENT_USER, "C:\\" + std::string(250, 'x'));
-    EXPECT_FALSE(FindInstalledGame()) << "no room for the program";
+    EXPECT_FALSE(FindInstalledGame(paths)) << "no room for the program";
     ExpectPathsUntouched();
 }
 
@@ -88,11 +88,11 @@ protected:
     void SetUp() override {
         for (const char* root : {"m:\\", "n:\\", "o:\\", "q:\\", "r:\\"})
             ASSERT_EQ(GetDriveTypeA(root), UINT(DRIVE_CDROM)) << root << ": run through ctest (cdrom-drives.sh)";
-        GetCurrentDirectoryA(sizeof previous_, previous_);
+        GetCurrentDirectoryA(sizeof m_previous, m_previous);
     }
-    void TearDown() override { SetCurrentDirectoryA(previous_); }
+    void TearDown() override { SetCurrentDirectoryA(m_previous); }
 
-    char previous_[kMaxPath] = "";
+    char m_previous[kMaxPath] = "";
 };
 
 TEST_F(CdRomDrives, FirstDriveLabelledVeskaInAnyCase) {

@@ -3,20 +3,24 @@
 
 #include <string>
 
+#include "settings/config_file.h"
+#include "state/path_limits.h"
 #include "tests/support/temp_dir.h"
 
-// Every settings test starts in an empty installation folder with the process-wide
-// state as at program start and a U.S. English machine with a QWERTY keyboard.
+// Every settings test starts in an empty installation folder with an all-zero record,
+// the ini values as at program start, and a U.S. English machine with a QWERTY keyboard.
 class SettingsTest : public ::testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    void UseSystemLanguage(unsigned langId) { machine.systemLangId = uint16_t(langId); }
+    void UseAzertyKeyboard() { machine.qwertyKeyboard = false; }
 
-    static void UseSystemLanguage(unsigned langId);
-    static void UseAzertyKeyboard();
+    std::string RecordBytes() const { return std::string(reinterpret_cast<const char*>(&config), sizeof config); }
 
-    static std::string RecordBytes();  // the in-memory record as stored
+    GameConfig config{};
+    MachineFacts machine{0, false, 0x0409, true};
+    char driverDllName[kDriverDllNameSize] = "";
+    int32_t checkGdi = 1;
 
 private:
-    ScopedInstallDir dir_;
+    ScopedInstallDir m_dir;
 };

@@ -1,34 +1,58 @@
 #pragma once
-// Tests that script the process-wide state (the device table, the record, the 3D flag,
-// the installation) put it back as they found it, so test order never matters.
+// Tests of the windows that read and write the process-wide state put all of it back as
+// they found it, so test order never matters.
+#include <algorithm>
+#include <array>
 #include <cstring>
+#include <iterator>
 #include <initializer_list>
 
-#include "launcher/launcher_state.h"
+#include "state/launcher_state.h"
 
 class ScopedLauncherState {
 public:
-    ScopedLauncherState() {
-        std::memcpy(&config_, &gameConfig, sizeof config_);
-        std::memcpy(devices_, displayDevices, sizeof devices_);
-        std::memcpy(gameExePath_, gameExePath, sizeof gameExePath_);
-        hardware3DAvailable_ = hardware3DAvailable;
-        std::memset(displayDevices, 0, sizeof displayDevices);
-    }
-    ~ScopedLauncherState() {
-        std::memcpy(&gameConfig, &config_, sizeof config_);
-        std::memcpy(displayDevices, devices_, sizeof devices_);
-        std::memcpy(gameExePath, gameExePath_, sizeof gameExePath_);
-        hardware3DAvailable = hardware3DAvailable_;
-    }
+    ScopedLauncherState() { std::memset(displayDevices, 0, sizeof displayDevices); }
+    ~ScopedLauncherState() { m_saved.Restore(); }
     ScopedLauncherState(const ScopedLauncherState&) = delete;
     ScopedLauncherState& operator=(const ScopedLauncherState&) = delete;
 
 private:
-    GameConfig config_;
-    DisplayDevice devices_[kDisplayDeviceSlots];
-    char gameExePath_[kMaxPath];
-    uint8_t hardware3DAvailable_;
+    struct Snapshot {
+        GameConfig gameConfig = ::gameConfig;
+        int32_t cpuMHz = ::cpuMHz;
+        uint8_t hardware3DAvailable = ::hardware3DAvailable;
+        int32_t displayDeviceCount = ::displayDeviceCount;
+        int32_t checkGdi = ::checkGdi;
+        std::array<DisplayDevice, kDisplayDeviceSlots> displayDevices = Copy(::displayDevices);
+        std::array<char, kDriverDllNameSize> driverDllName = Copy(::driverDllName);
+        std::array<char, kMaxPath> installDir = Copy(::installDir);
+        std::array<char, kMaxPath> gameExePath = Copy(::gameExePath);
+        std::array<char, kMaxPath> rootExePath = Copy(::rootExePath);
+
+        template <class T, size_t N>
+        static std::array<T, N> Copy(const T (&from)[N]) {
+            std::array<T, N> copy;
+            std::copy(std::begin(from), std::end(from), copy.begin());
+            return copy;
+        }
+        template <class T, size_t N>
+        static void Put(const std::array<T, N>& from, T (&to)[N]) {
+            std::copy(from.begin(), from.end(), to);
+        }
+        void Restore() const {
+            ::gameConfig = gameConfig;
+            ::cpuMHz = cpuMHz;
+            ::hardware3DAvailable = hardware3DAvailable;
+            ::displayDeviceCount = displayDeviceCount;
+            ::checkGdi = checkGdi;
+            Put(displayDevices, ::displayDevices);
+            Put(driverDllName, ::driverDllName);
+            Put(installDir, ::installDir);
+            Put(gameExePath, ::gameExePath);
+            Put(rootExePath, ::rootExePath);
+        }
+    };
+    Snapshot m_saved;
 };
 
 struct ScriptedMode {

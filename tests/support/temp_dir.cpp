@@ -6,20 +6,20 @@
 
 namespace fs = std::filesystem;
 
-ScopedInstallDir::ScopedInstallDir() : previous_(fs::current_path()) {
+ScopedInstallDir::ScopedInstallDir() : m_previous(fs::current_path()) {
     std::random_device seed;
     for (;;) {
-        path_ = fs::temp_directory_path() / ("quimbo-test-" + std::to_string(seed()));
-        if (fs::create_directory(path_)) break;
+        m_path = fs::temp_directory_path() / ("quimbo-test-" + std::to_string(seed()));
+        if (fs::create_directory(m_path)) break;
     }
-    fs::create_directory(path_ / "bin");
-    fs::current_path(path_);
+    fs::create_directory(m_path / "bin");
+    fs::current_path(m_path);
 }
 
 ScopedInstallDir::~ScopedInstallDir() {
     std::error_code ignored;
-    fs::current_path(previous_, ignored);
-    fs::remove_all(path_, ignored);
+    fs::current_path(m_previous, ignored);
+    fs::remove_all(m_path, ignored);
 }
 
 void WriteBytes(const std::string& relativePath, const std::string& bytes) {

@@ -13,11 +13,11 @@ public:
     ScopedInstallDir(const ScopedInstallDir&) = delete;
     ScopedInstallDir& operator=(const ScopedInstallDir&) = delete;
 
-    const std::filesystem::path& path() const { return path_; }
+    const std::filesystem::path& path() const { return m_path; }
 
 private:
-    std::filesystem::path previous_;
-    std::filesystem::path path_;
+    std::filesystem::path m_previous;
+    std::filesystem::path m_path;
 };
 
 // Whole-file helpers for the test's files, relative to the current directory.

@@ -1,8 +1,8 @@
 // The UI driver against ui_fixture.exe, a program of its own with known controls.
 #include <gtest/gtest.h>
 
-#include "tools/ui_driver/ui_driver.h"
 #include "tests/tools/ui_fixture.h"
+#include "tools/ui_driver/ui_driver.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "settings/game_config.h"
+#include "state/game_config.h"
 #include "tests/support/key_value_report.h"
 #include "tests/support/temp_dir.h"
 #include "tools/ui_driver/ui_driver.h"

@@ -5,6 +5,7 @@
 //   a fresh window, and the system's OpenGL renderer string.
 // "--no-clock" skips the one to two seconds of clock measurement.
 #include <windows.h>
+#include <ddraw.h>
 
 #include <GL/gl.h>
 
@@ -15,25 +16,24 @@
 #include "detect/cpu_speed.h"
 #include "detect/display_devices_win.h"
 #include "detect/opengl_probe_win.h"
-#include "launcher/launcher_state.h"
 
 namespace {
 
 class Stopwatch {
 public:
     Stopwatch() {
-        QueryPerformanceFrequency(&frequency_);
-        QueryPerformanceCounter(&start_);
+        QueryPerformanceFrequency(&m_frequency);
+        QueryPerformanceCounter(&m_start);
     }
     double Milliseconds() const {
         LARGE_INTEGER now;
         QueryPerformanceCounter(&now);
-        return double(now.QuadPart - start_.QuadPart) * 1000.0 / double(frequency_.QuadPart);
+        return double(now.QuadPart - m_start.QuadPart) * 1000.0 / double(m_frequency.QuadPart);
     }
 
 private:
-    LARGE_INTEGER frequency_;
-    LARGE_INTEGER start_;
+    LARGE_INTEGER m_frequency;
+    LARGE_INTEGER m_start;
 };
 
 HWND CreateProbeWindow() {
@@ -85,17 +85,18 @@ void ReportClock() {
     const int measuredMHz = MeasureCpuMHzWithTsc();
     std::printf("time-stamp measurement: %d MHz (%.1f ms)\n", measuredMHz, measure.Milliseconds());
     Stopwatch estimate;
-    EstimateCpuSpeed();
-    std::printf("EstimateCpuSpeed: cpuMHz %d (%.1f ms)\n", cpuMHz, estimate.Milliseconds());
+    const int cpuMHz = DetectCpuMHz();
+    std::printf("DetectCpuMHz: %d (%.1f ms)\n", cpuMHz, estimate.Milliseconds());
 }
 
 void ReportDevices(HWND window) {
     Stopwatch enumeration;
-    EnumerateDisplayDevices(window);
+    DisplayScan scan{};
+    ScanDirectDrawDevices(window, 1, scan);
     const double enumerationMs = enumeration.Milliseconds();
-    std::printf("EnumerateDisplayDevices with the probe: %d devices (%.1f ms)\n", displayDeviceCount, enumerationMs);
-    for (int slot = 1; slot <= displayDeviceCount; ++slot) {
-        const DisplayDevice& d = displayDevices[slot];
+    std::printf("ScanDirectDrawDevices with the probe: %d devices (%.1f ms)\n", scan.deviceCount, enumerationMs);
+    for (int slot = 1; slot <= scan.deviceCount; ++slot) {
+        const DisplayDevice& d = scan.devices[slot];
         std::printf("slot %d: \"%s\" hardware3D %d is3dfxDriver %d guid", slot, d.description, d.hardware3D,
                     d.is3dfxDriver);
         for (uint8_t byte : d.guid.bytes) std::printf(" %02x", byte);
@@ -104,10 +105,11 @@ void ReportDevices(HWND window) {
             std::printf("%s%dx%dx%d", i % 6 ? "  " : "\n    ", d.modeWidth[i], d.modeHeight[i], d.modeBitsPerPixel[i]);
         std::printf("\n");
     }
-    std::printf("hardware3DAvailable %d, hardware3DState %d\n", hardware3DAvailable, gameConfig.hardware3DState);
+    std::printf("hardware3DAvailable %d, primary accelerated %d\n", scan.hardware3DAvailable, scan.primaryAccelerated);
 }
 
 BOOL CALLBACK IgnoreDevice(GUID*, LPSTR, LPSTR, LPVOID) { return TRUE; }
+HRESULT CALLBACK IgnoreMode(LPDDSURFACEDESC, LPVOID) { return DDENUMRET_OK; }
 
 // Where the enumeration's time goes: DirectDraw's own calls, taken after the launcher's
 // enumeration has run once in this process.
@@ -123,7 +125,7 @@ void ReportDirectDrawSteps() {
     directDraw->SetCooperativeLevel(nullptr, DDSCL_NORMAL);
     const double levelMs = level.Milliseconds();
     Stopwatch modes;
-    EnumerateDisplayModes(directDraw);
+    directDraw->EnumDisplayModes(0, nullptr, nullptr, IgnoreMode);
     const double modesMs = modes.Milliseconds();
     Stopwatch release;
     directDraw->Release();
@@ -135,9 +137,11 @@ void ReportProbe() {
     HWND window = CreateProbeWindow();
     HDC dc = GetDC(window);
     Stopwatch probe;
-    LoadOpenGlEntryPoints("opengl32.dll");
-    const OpenGlProbeResult result = ProbeOpenGlAcceleration(dc);
-    UnloadOpenGlEntryPoints();
+    OpenGlProbeResult result;
+    {
+        OpenGlLibrary library("opengl32.dll");
+        result = RunOpenGlProbe(library, dc, 1);
+    }
     const double probeMs = probe.Milliseconds();
     ReleaseDC(window, dc);
     DestroyWindow(window);

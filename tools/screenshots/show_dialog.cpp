@@ -11,8 +11,9 @@
 #include "dialogs/language_dlg.h"
 #include "dialogs/video_options_dlg.h"
 #include "framework/framework.h"
-#include "launcher/launcher_state.h"
+#include "res/localized_text.h"
 #include "res/resource.h"
+#include "state/launcher_state.h"
 
 namespace {
 

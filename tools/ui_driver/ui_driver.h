@@ -49,7 +49,7 @@ public:
     // Takes hold of a process the test did not start, e.g. one found by its window.
     bool Open(DWORD processId);
 
-    DWORD id() const { return id_; }
+    DWORD id() const { return m_id; }
     bool IsRunning() const;
     // The exit code, once the process has ended within the timeout.
     std::optional<DWORD> WaitForExit(DWORD timeoutMs = kDefaultTimeoutMs);
@@ -57,8 +57,8 @@ public:
 
 private:
     void Release();
-    HANDLE handle_ = nullptr;
-    DWORD id_ = 0;
+    HANDLE m_handle = nullptr;
+    DWORD m_id = 0;
 };
 
 // The path of fileName in the folder of the running test program.

@@ -74,8 +74,8 @@ Process& Process::operator=(Process&& other) noexcept {
     if (this != &other) {
         Terminate();
         Release();
-        std::swap(handle_, other.handle_);
-        std::swap(id_, other.id_);
+        std::swap(m_handle, other.m_handle);
+        std::swap(m_id, other.m_id);
     }
     return *this;
 }
@@ -97,38 +97,38 @@ bool Process::Start(const std::string& applicationPath, const std::string& comma
                         workingDirectory.empty() ? nullptr : workingDirectory.c_str(), &startup, &created))
         return false;
     CloseHandle(created.hThread);
-    handle_ = created.hProcess;
-    id_ = created.dwProcessId;
+    m_handle = created.hProcess;
+    m_id = created.dwProcessId;
     return true;
 }
 
 bool Process::Open(DWORD processId) {
     Terminate();
     Release();
-    handle_ = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE, FALSE, processId);
-    if (handle_) id_ = processId;
-    return handle_ != nullptr;
+    m_handle = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE, FALSE, processId);
+    if (m_handle) m_id = processId;
+    return m_handle != nullptr;
 }
 
-bool Process::IsRunning() const { return handle_ && WaitForSingleObject(handle_, 0) == WAIT_TIMEOUT; }
+bool Process::IsRunning() const { return m_handle && WaitForSingleObject(m_handle, 0) == WAIT_TIMEOUT; }
 
 std::optional<DWORD> Process::WaitForExit(DWORD timeoutMs) {
     DWORD exitCode = 0;
-    if (!handle_ || WaitForSingleObject(handle_, timeoutMs) != WAIT_OBJECT_0 || !GetExitCodeProcess(handle_, &exitCode))
+    if (!m_handle || WaitForSingleObject(m_handle, timeoutMs) != WAIT_OBJECT_0 || !GetExitCodeProcess(m_handle, &exitCode))
         return std::nullopt;
     return exitCode;
 }
 
 void Process::Terminate() {
     if (!IsRunning()) return;
-    TerminateProcess(handle_, 1);
-    WaitForSingleObject(handle_, kDefaultTimeoutMs);
+    TerminateProcess(m_handle, 1);
+    WaitForSingleObject(m_handle, kDefaultTimeoutMs);
 }
 
 void Process::Release() {
-    if (handle_) CloseHandle(handle_);
-    handle_ = nullptr;
-    id_ = 0;
+    if (m_handle) CloseHandle(m_handle);
+    m_handle = nullptr;
+    m_id = 0;
 }
 
 }  // namespace ui

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "settings/game_config.h"
+#include "state/game_config.h"
 
 struct ConfigFileRead {
     enum Status { Ok, Missing, WrongSize };

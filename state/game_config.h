@@ -1,14 +1,13 @@
 #pragma once
-// The 128-byte settings record shared with the game, stored as "bin\config.pc".
-// File and memory layout are the same bytes, little-endian; the launcher uses only the
-// first seven fields and carries the game's own fields through unchanged.
+// The 128-byte settings record shared with the game. File and memory layout are the
+// same bytes, little-endian; the launcher uses only the first seven fields and carries
+// the game's own fields through unchanged.
 #include <cstddef>
 #include <cstdint>
 
 enum Renderer : int32_t { RenderSoftware8 = 0, RenderSoftware24 = 1, RenderOpenGL = 2 };
 
 constexpr uint32_t kConfigVersion = 16;
-constexpr int kLanguageCount = 6;
 
 struct GameConfig {
     uint32_t configVersion;
@@ -59,16 +58,3 @@ static_assert(offsetof(GameConfig, tail) == 0x79, "layout");
 #if defined(__BYTE_ORDER__) && __BYTE_ORDER__ != __ORDER_LITTLE_ENDIAN__
 #error "the record is stored as the bytes in memory, which must be little-endian"
 #endif
-
-#ifdef _WIN32
-#define QUIMBO_BIN_DIR "bin\\"
-#else
-#define QUIMBO_BIN_DIR "bin/"
-#endif
-// Relative to the current directory: the installation folder when run from there.
-constexpr const char* kConfigPath = QUIMBO_BIN_DIR "config.pc";
-constexpr const char* kConfigTempPath = QUIMBO_BIN_DIR "config.pc.new";
-
-void SetDefaultConfig();
-void SaveConfig();
-void LoadConfig();

@@ -1,18 +1,18 @@
 #pragma once
-// Process-wide state that more than one subsystem reads or writes. Everything lives
-// for the whole run and is touched only by the one user-interface thread: no locking.
+// Process-wide state that more than one subsystem reads or writes. It lives for the
+// whole run. Portable logic never touches it: it takes its inputs as arguments and
+// returns its results, and the thin callers named after the steps of start-up record
+// them here.
 #include <cstdint>
 
-#include "detect/display_device.h"
-#include "settings/game_config.h"
-
-constexpr int kMaxPath = 260;           // every path buffer, as MAX_PATH
-constexpr int kDriverDllNameSize = 80;
+#include "state/display_device.h"
+#include "state/game_config.h"
+#include "state/path_limits.h"
 
 extern GameConfig gameConfig;
 extern int32_t cpuMHz;                  // 0 when no value was found
 extern uint8_t hardware3DAvailable;     // a device able to carry the hardware renderer exists
-extern DisplayDevice displayDevices[kDisplayDeviceSlots];
+extern DisplayDeviceTable displayDevices;
 extern int32_t displayDeviceCount;
 extern int32_t checkGdi;                // the ini's CheckGDI, 1 unless it says otherwise
 extern char driverDllName[kDriverDllNameSize];

@@ -1,4 +1,4 @@
-#include "framework/localized_text.h"
+#include "res/localized_text.h"
 
 namespace {
 

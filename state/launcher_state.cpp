@@ -1,9 +1,9 @@
-#include "launcher/launcher_state.h"
+#include "state/launcher_state.h"
 
 GameConfig gameConfig;
 int32_t cpuMHz;
 uint8_t hardware3DAvailable;
-DisplayDevice displayDevices[kDisplayDeviceSlots];
+DisplayDeviceTable displayDevices;
 int32_t displayDeviceCount;
 int32_t checkGdi = 1;
 char driverDllName[kDriverDllNameSize];

@@ -1,0 +1,61 @@
+#include "launcher/state_steps.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+#include "detect/cpu_speed.h"
+#include "detect/display_devices_win.h"
+#include "detect/probe_window.h"
+#include "settings/config_file.h"
+#include "settings/ini_file.h"
+#include "settings/install_location.h"
+#include "state/launcher_state.h"
+
+namespace {
+
+MachineFacts CurrentMachineFacts() {
+    return {cpuMHz, hardware3DAvailable != 0, GetSystemDefaultLangID(),
+            IsQwertyLayout(OemKeyScan('q'), OemKeyScan('a'))};
+}
+
+}  // namespace
+
+int EstimateCpuSpeed() {
+    cpuMHz = DetectCpuMHz();
+    return cpuMHz;
+}
+
+int ReadIniDriverSettings() { return ReadIniDriverSettings(driverDllName, checkGdi); }
+
+void ReadIniLanguageAll() { ReadIniLanguageAll(gameConfig.languageIndex); }
+
+void EnumerateDisplayDevices() {
+    DisplayScan scan;
+    scan.hardware3DAvailable = hardware3DAvailable;
+    {
+        ProbeWindow probeWindow;
+        ScanDirectDrawDevices(probeWindow.handle(), checkGdi, scan);
+    }
+    static_assert(sizeof displayDevices == sizeof scan.devices, "the same table");
+    for (int slot = 0; slot < kDisplayDeviceSlots; ++slot) displayDevices[slot] = scan.devices[slot];
+    displayDeviceCount = scan.deviceCount;
+    hardware3DAvailable = scan.hardware3DAvailable;
+    gameConfig.hardware3DState = scan.primaryAccelerated ? 1 : 0;
+}
+
+void SetDefaultConfig() { MakeDefaultConfig(gameConfig, CurrentMachineFacts()); }
+
+void SaveConfig() { SaveConfigRecord(gameConfig); }
+
+void LoadConfig() { LoadConfigRecord(gameConfig, CurrentMachineFacts()); }
+
+bool FindInstalledGame() {
+    InstallPaths paths;
+    if (!FindInstalledGame(paths)) return false;
+    static_assert(sizeof installDir == sizeof paths.installDir, "the same buffers");
+    std::memcpy(installDir, paths.installDir, sizeof installDir);
+    std::memcpy(gameExePath, paths.gameExePath, sizeof gameExePath);
+    std::memcpy(rootExePath, paths.rootExePath, sizeof rootExePath);
+    return true;
+}

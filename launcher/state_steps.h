@@ -1,0 +1,27 @@
+#pragma once
+// The steps of start-up and of the buttons that keep the process-wide state: each asks
+// the layer below for its result and records it in state/launcher_state.h. Windows only.
+
+// Stores the processor's clock rate in cpuMHz and returns it.
+int EstimateCpuSpeed();
+
+// Sets driverDllName and checkGdi from "bin\zorb.ini"; 1 when the file opened.
+int ReadIniDriverSettings();
+
+// The ini's language into gameConfig, the last parsable Language line winning.
+void ReadIniLanguageAll();
+
+// Lists the display devices into displayDevices and displayDeviceCount, probing the
+// primary display's OpenGL on a hidden window of its own; sets hardware3DAvailable and
+// gameConfig.hardware3DState.
+void EnumerateDisplayDevices();
+
+// gameConfig and "bin\config.pc": the defaults for this machine, the save, and the
+// load that falls back to the defaults.
+void SetDefaultConfig();
+void SaveConfig();
+void LoadConfig();
+
+// True when the game is installed; installDir, gameExePath and rootExePath then hold its
+// paths. On false they keep what they held.
+bool FindInstalledGame();

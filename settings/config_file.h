@@ -1,0 +1,40 @@
+#pragma once
+// "bin\config.pc": the GameConfig record as the game reads it. Paths are relative to
+// the current directory, the installation folder when the launcher runs from there.
+#include <cstdint>
+
+#include "state/game_config.h"
+
+#ifdef _WIN32
+#define QUIMBO_BIN_DIR "bin\\"
+#else
+#define QUIMBO_BIN_DIR "bin/"
+#endif
+constexpr const char* kConfigPath = QUIMBO_BIN_DIR "config.pc";
+constexpr const char* kConfigTempPath = QUIMBO_BIN_DIR "config.pc.new";
+
+// What the defaults take from the machine.
+struct MachineFacts {
+    int32_t cpuMHz;
+    bool hardware3DAvailable;
+    uint16_t systemLangId;  // the system's default language id
+    bool qwertyKeyboard;
+};
+
+// The key left of W is Q on QWERTY and A on AZERTY. A keyboard without 'q' answers all
+// ones for it, which counts as AZERTY.
+bool IsQwertyLayout(uint32_t scanCodeOfQ, uint32_t scanCodeOfA);
+
+// Fills every field but the last seven bytes, which keep what the record held.
+void MakeDefaultConfig(GameConfig& record, const MachineFacts& machine);
+
+// Writes the record beside the file and swaps it in, so a crash or a full disk never
+// leaves a half-written file. Then, when the ini marks a first run, the record's
+// language goes into the ini. True when "bin\config.pc" now holds the record.
+bool SaveConfigRecord(const GameConfig& record);
+
+// Reads "bin\config.pc" into `record`. A file of another size or version, a language
+// outside 0..5, or a hardware renderer in memory before the load while the machine has
+// no accelerator, gives the defaults instead, saved at once. On a first run the ini's
+// language is taken and saved.
+void LoadConfigRecord(GameConfig& record, const MachineFacts& machine);
