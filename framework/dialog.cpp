@@ -131,8 +131,8 @@ INT_PTR CDialog::DoModal() {
     style &= ~static_cast<DWORD>(WS_VISIBLE);
 
     const HWND owner = FindOwner();
-    const bool disabledOwner = owner && ::IsWindowEnabled(owner);
-    if (disabledOwner) ::EnableWindow(owner, FALSE);
+    const bool ownerWasEnabled = owner && ::IsWindowEnabled(owner);
+    if (ownerWasEnabled) ::EnableWindow(owner, FALSE);
 
     m_modalResult = -1;
     m_continueModal = true;
@@ -145,7 +145,7 @@ INT_PTR CDialog::DoModal() {
                        SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
     }
     m_continueModal = false;
-    if (disabledOwner) ::EnableWindow(owner, TRUE);
+    if (ownerWasEnabled) ::EnableWindow(owner, TRUE);
     if (window) {
         if (owner && ::GetActiveWindow() == window) ::SetActiveWindow(owner);
         ::DestroyWindow(window);
