@@ -53,13 +53,15 @@ void CWnd::Bind(HWND window) {
 CWnd* CWnd::FromBound(HWND window) { return reinterpret_cast<CWnd*>(::GetWindowLongPtrA(window, GWLP_USERDATA)); }
 
 bool CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
-    // Handlers may send messages to their own window: keep the outer message for
-    // the outer handler's Default().
-    const CurrentMessage outer = m_current;
+    // Handlers may send messages to their own window: the outer handler's Default()
+    // needs the outer message back, also when an exception leaves the inner one.
+    struct Restore {
+        CWnd& wnd;
+        CurrentMessage outer;
+        ~Restore() { wnd.m_current = outer; }
+    } restore{*this, m_current};
     m_current = {message, wParam, lParam};
-    const bool handled = OnWndMsg(message, wParam, lParam, result);
-    m_current = outer;
-    return handled;
+    return OnWndMsg(message, wParam, lParam, result);
 }
 
 LRESULT CALLBACK FrameworkWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
