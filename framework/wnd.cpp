@@ -64,6 +64,22 @@ bool CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
     return OnWndMsg(message, wParam, lParam, result);
 }
 
+void CWnd::ReleaseDestroyedWindow(HWND window) {
+    ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    m_hWnd = nullptr;
+    m_destroyPending = true;
+}
+
+CWnd::InUse::~InUse() {
+    if (--m_wnd.m_useCount > 0 || !m_wnd.m_destroyPending) return;
+    m_wnd.m_destroyPending = false;
+    try {
+        m_wnd.PostNcDestroy();  // may delete the object: nothing touches it after this
+    } catch (...) {
+        // Runs inside a window procedure or a destructor: nothing may leave it.
+    }
+}
+
 LRESULT CALLBACK FrameworkWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
@@ -73,16 +89,13 @@ LRESULT CALLBACK FrameworkWindowProc(HWND window, UINT message, WPARAM wParam, L
     if (!self) return ::DefWindowProcA(window, message, wParam, lParam);
 
     LRESULT result = 0;
+    CWnd::InUse inUse(*self);
     try {
         if (!self->Dispatch(message, wParam, lParam, &result)) result = self->DefWindowProc(message, wParam, lParam);
     } catch (...) {
         // Nothing may unwind through USER32; the message falls back to the system's handling.
         result = ::DefWindowProcA(window, message, wParam, lParam);
     }
-    if (message == WM_NCDESTROY) {
-        ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        self->m_hWnd = nullptr;
-        self->PostNcDestroy();  // may delete self
-    }
-    return result;
+    if (message == WM_NCDESTROY) self->ReleaseDestroyedWindow(window);
+    return result;  // the hold ends here, after the result was taken
 }
