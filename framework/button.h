@@ -5,5 +5,5 @@
 class CButton : public CWnd {
 public:
     void SetCheck(int state) { SendMessage(BM_SETCHECK, static_cast<WPARAM>(state)); }
-    int GetCheck() const { return static_cast<int>(::SendMessageA(m_hWnd, BM_GETCHECK, 0, 0)); }
+    int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
 };

@@ -1,5 +1,6 @@
 #include "framework/dialog.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -8,20 +9,38 @@
 
 bool DDX_Control(CDataExchange* pDX, int id, CWnd& control) {
     control.m_hWnd = ::GetDlgItem(pDX->m_pDlgWnd->m_hWnd, id);
-    return control.m_hWnd != nullptr;
+    if (!control.m_hWnd) return false;
+    std::vector<CWnd*>* attached = pDX->m_pAttached;
+    if (attached && std::find(attached->begin(), attached->end(), &control) == attached->end())
+        attached->push_back(&control);
+    return true;
 }
 
 CDialog::CDialog(UINT templateId, CWnd* pParent) : m_templateId(templateId), m_pParentWnd(pParent) {}
 
+namespace {
+
+LRESULT CallInitDialog(CWnd& window, WPARAM, LPARAM) { return static_cast<CDialog&>(window).OnInitDialog(); }
+
+}  // namespace
+
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
+    {WM_INITDIALOG, 0, 0, &CallInitDialog},
     ON_COMMAND(IDOK, OnOK)
     ON_COMMAND(IDCANCEL, OnCancel)
 END_MESSAGE_MAP()
 
 BOOL CDialog::OnInitDialog() {
-    CDataExchange exchange{this};
+    CDataExchange exchange{this, &m_attachedControls};
     DoDataExchange(&exchange);
     return TRUE;
+}
+
+void CDialog::DetachControls() {
+    // A dialog object outlives its windows (it may be run again): its controls must
+    // not keep handles the system may give to other windows.
+    for (CWnd* control : m_attachedControls) control->m_hWnd = nullptr;
+    m_attachedControls.clear();
 }
 
 void CDialog::EndDialog(int result) {
@@ -49,6 +68,7 @@ namespace {
 // handled flag with the result in DWLP_MSGRESULT.
 bool ReturnsResultDirectly(UINT message) {
     switch (message) {
+    case WM_INITDIALOG:  // TRUE: the system sets the focus
     case WM_CHARTOITEM:
     case WM_COMPAREITEM:
     case WM_CTLCOLORBTN:
@@ -68,34 +88,28 @@ bool ReturnsResultDirectly(UINT message) {
 }  // namespace
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        auto* self = reinterpret_cast<CDialog*>(lParam);
-        self->Bind(window);
-        try {
-            return self->OnInitDialog();
-        } catch (...) {
-            self->EndDialog(-1);  // nothing may unwind through USER32
-            return FALSE;
-        }
-    }
+    if (message == WM_INITDIALOG && lParam) reinterpret_cast<CDialog*>(lParam)->Bind(window);
     auto* self = static_cast<CDialog*>(FromBound(window));
     if (!self) return FALSE;  // messages before WM_INITDIALOG
     if (self->m_defaultPending) {
         self->m_defaultPending = false;
         return FALSE;
     }
-    if (message == WM_NCDESTROY) {
-        ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        self->m_hWnd = nullptr;
-        return FALSE;
-    }
     LRESULT result = 0;
-    try {
-        if (!self->Dispatch(message, wParam, lParam, &result)) return FALSE;
-    } catch (...) {
-        self->EndDialog(-1);
-        return FALSE;
-    }
+    bool handled = false;
+    {
+        InUse inUse(*self);
+        try {
+            handled = self->Dispatch(message, wParam, lParam, &result);
+        } catch (...) {
+            self->EndDialog(-1);  // nothing may unwind through USER32
+        }
+        if (message == WM_NCDESTROY) {
+            self->ReleaseDestroyedWindow(window);
+            self->DetachControls();
+        }
+    }  // may have finished the object
+    if (!handled) return FALSE;
     if (ReturnsResultDirectly(message)) return static_cast<INT_PTR>(result);
     ::SetWindowLongPtrA(window, DWLP_MSGRESULT, result);
     return TRUE;
@@ -130,9 +144,10 @@ INT_PTR CDialog::DoModal() {
     DWORD& style = extended ? copy[3] : copy[0];
     style &= ~static_cast<DWORD>(WS_VISIBLE);
 
+    InUse inUse(*this);  // PostNcDestroy waits until we are done with the object
     const HWND owner = FindOwner();
-    const bool disabledOwner = owner && ::IsWindowEnabled(owner);
-    if (disabledOwner) ::EnableWindow(owner, FALSE);
+    const bool ownerWasEnabled = owner && ::IsWindowEnabled(owner);
+    if (ownerWasEnabled) ::EnableWindow(owner, FALSE);
 
     m_modalResult = -1;
     m_continueModal = true;
@@ -145,12 +160,13 @@ INT_PTR CDialog::DoModal() {
                        SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
     }
     m_continueModal = false;
-    if (disabledOwner) ::EnableWindow(owner, TRUE);
+    if (ownerWasEnabled) ::EnableWindow(owner, TRUE);
     if (window) {
         if (owner && ::GetActiveWindow() == window) ::SetActiveWindow(owner);
         ::DestroyWindow(window);
     }
     m_hWnd = nullptr;
+    DetachControls();
     return m_modalResult;
 }
 

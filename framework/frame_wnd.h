@@ -1,6 +1,7 @@
 #pragma once
 // CFrameWnd: a top-level window of a class registered with AfxGetAfxWndProc(). The
-// object must live on the heap: it deletes itself when its window is destroyed.
+// object must live on the heap: once its window is created, it deletes itself when the
+// window is destroyed, after the outermost of its messages has returned.
 #include <windows.h>
 
 #include "framework/wnd.h"
@@ -10,7 +11,9 @@ public:
     // Lets the system choose position and size.
     static const RECT rectDefault;
 
-    // FALSE when the window was not created; the object is then still the caller's.
+    // TRUE: the window exists and now owns the object. FALSE: there is no window (also
+    // when it was destroyed during its own creation, e.g. WM_CREATE returned -1) and
+    // the object is alive and still the caller's, to delete or to Create again.
     BOOL Create(const char* className, const char* windowName, DWORD style = WS_OVERLAPPEDWINDOW,
                 const RECT& rect = rectDefault, CWnd* pParent = nullptr);
 

@@ -11,6 +11,8 @@
 // - Messages are routed by one static procedure per kind of window into the class's
 //   message map (message_map.h). Unhandled messages get the system's default
 //   handling; a handler may ask for it early with Default().
+// - An object is finished (PostNcDestroy, a frame's self-delete) only after its
+//   window's last message and once the outermost of its messages has returned.
 // - No exception leaves a window or dialog procedure: one that reaches it ends a
 //   modal dialog with -1 or falls back to default handling.
 // - Calls return BOOL/bool or the handle; the caller decides what a failure means.

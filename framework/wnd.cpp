@@ -53,13 +53,31 @@ void CWnd::Bind(HWND window) {
 CWnd* CWnd::FromBound(HWND window) { return reinterpret_cast<CWnd*>(::GetWindowLongPtrA(window, GWLP_USERDATA)); }
 
 bool CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
-    // Handlers may send messages to their own window: keep the outer message for
-    // the outer handler's Default().
-    const CurrentMessage outer = m_current;
+    // Handlers may send messages to their own window: the outer handler's Default()
+    // needs the outer message back, also when an exception leaves the inner one.
+    struct Restore {
+        CWnd& wnd;
+        CurrentMessage outer;
+        ~Restore() { wnd.m_current = outer; }
+    } restore{*this, m_current};
     m_current = {message, wParam, lParam};
-    const bool handled = OnWndMsg(message, wParam, lParam, result);
-    m_current = outer;
-    return handled;
+    return OnWndMsg(message, wParam, lParam, result);
+}
+
+void CWnd::ReleaseDestroyedWindow(HWND window) {
+    ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    m_hWnd = nullptr;
+    m_destroyPending = true;
+}
+
+CWnd::InUse::~InUse() {
+    if (--m_wnd.m_useCount > 0 || !m_wnd.m_destroyPending) return;
+    m_wnd.m_destroyPending = false;
+    try {
+        m_wnd.PostNcDestroy();  // may delete the object: nothing touches it after this
+    } catch (...) {
+        // Runs inside a window procedure or a destructor: nothing may leave it.
+    }
 }
 
 LRESULT CALLBACK FrameworkWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -71,16 +89,13 @@ LRESULT CALLBACK FrameworkWindowProc(HWND window, UINT message, WPARAM wParam, L
     if (!self) return ::DefWindowProcA(window, message, wParam, lParam);
 
     LRESULT result = 0;
+    CWnd::InUse inUse(*self);
     try {
         if (!self->Dispatch(message, wParam, lParam, &result)) result = self->DefWindowProc(message, wParam, lParam);
     } catch (...) {
         // Nothing may unwind through USER32; the message falls back to the system's handling.
         result = ::DefWindowProcA(window, message, wParam, lParam);
     }
-    if (message == WM_NCDESTROY) {
-        ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        self->m_hWnd = nullptr;
-        self->PostNcDestroy();  // may delete self
-    }
-    return result;
+    if (message == WM_NCDESTROY) self->ReleaseDestroyedWindow(window);
+    return result;  // the hold ends here, after the result was taken
 }

@@ -19,7 +19,7 @@ public:
     BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
     void GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
-    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
         return ::SendMessageA(m_hWnd, message, wParam, lParam);
     }
     // Every GetDC is paired with a ReleaseDC of the same window.
@@ -40,7 +40,8 @@ protected:
     // The default processing of the message being handled, at once; for handlers
     // that add to what the system does rather than replace it.
     LRESULT Default();
-    // Called after the window's last message (WM_NCDESTROY); m_hWnd is already NULL.
+    // Called after the window's last message (WM_NCDESTROY), once no message of this
+    // object is running any more (see InUse); m_hWnd is already NULL. May delete the object.
     virtual void PostNcDestroy() {}
 
     static const MessageMap* GetThisMessageMap();
@@ -57,6 +58,24 @@ protected:
     static CWnd* FromBound(HWND window);
     // The whole dispatch of one message, with the current message kept for Default.
     bool Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    // After WM_NCDESTROY: lets go of the window and asks for PostNcDestroy.
+    void ReleaseDestroyedWindow(HWND window);
+
+    // Held by the window procedures for each message and by the framework's calls that
+    // outlive a window (creation, the modal loop): a window that ends meanwhile gets its
+    // PostNcDestroy, which may delete the object, only when the last hold is released,
+    // so no caller up the stack is left with a deleted object.
+    class InUse {
+    public:
+        explicit InUse(CWnd& wnd) : m_wnd(wnd) { ++wnd.m_useCount; }
+        ~InUse();
+        InUse(const InUse&) = delete;
+        InUse& operator=(const InUse&) = delete;
+
+    private:
+        CWnd& m_wnd;
+    };
+    bool m_destroyPending = false;  // the window is gone, PostNcDestroy waits for the holds
 
     friend LRESULT CALLBACK FrameworkWindowProc(HWND, UINT, WPARAM, LPARAM);
 
@@ -67,6 +86,7 @@ private:
         LPARAM lParam;
     };
     CurrentMessage m_current = {};
+    int m_useCount = 0;
 };
 
 // The window procedure of windows built by CWnd subclasses (CFrameWnd::Create): it

@@ -10,27 +10,89 @@
 namespace {
 
 int framesDeleted = 0;
+int deletedAfterDefault = -1, deletedAfterNestedClose = -1;
 
+// Ends its own window from inside its handlers when asked to.
 struct CountedFrame : CFrameWnd {
+    LRESULT createResult = 0;
+    bool destroyInCreate = false;
     ~CountedFrame() override { ++framesDeleted; }
+
+protected:
+    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override {
+        switch (message) {
+        case WM_CREATE:
+            if (destroyInCreate) ::DestroyWindow(m_hWnd);
+            *result = createResult;
+            return true;
+        case WM_APP:  // the outermost message: closes the window through a nested one
+            SendMessage(WM_CLOSE);
+            deletedAfterNestedClose = framesDeleted;
+            return true;
+        case WM_APP + 1:
+            throw 1;  // the window procedure catches it
+        case WM_CLOSE:
+            SendMessage(WM_APP + 1);
+            Default();  // must still be WM_CLOSE: DestroyWindow, WM_NCDESTROY arrives in here
+            deletedAfterDefault = framesDeleted;
+            return true;
+        }
+        return CFrameWnd::OnWndMsg(message, wParam, lParam, result);
+    }
 };
 
-TEST(FrameWindow, AHiddenFrameIsFoundAndDeletesItselfWhenDestroyed) {
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = AfxGetAfxWndProc();
-    windowClass.hInstance = AfxGetInstanceHandle();
-    windowClass.lpszClassName = "Framework Test Frame";
-    ASSERT_TRUE(RegisterClassA(&windowClass));
-    framesDeleted = 0;
+class FrameWindow : public ::testing::Test {
+protected:
+    static constexpr const char* kClass = "Framework Test Frame";
+    void SetUp() override {
+        WNDCLASSA windowClass = {};
+        windowClass.lpfnWndProc = AfxGetAfxWndProc();
+        windowClass.hInstance = AfxGetInstanceHandle();
+        windowClass.lpszClassName = kClass;
+        ASSERT_TRUE(RegisterClassA(&windowClass));
+        framesDeleted = 0;
+    }
+    void TearDown() override {
+        if (const HWND left = FindWindowA(kClass, nullptr)) DestroyWindow(left);  // after a failure
+        UnregisterClassA(kClass, AfxGetInstanceHandle());
+    }
+};
+
+TEST_F(FrameWindow, AHiddenFrameIsFoundAndDeletesItselfWhenDestroyed) {
     auto* frame = new CountedFrame;
-    ASSERT_TRUE(frame->Create("Framework Test Frame", "", WS_OVERLAPPEDWINDOW, CFrameWnd::rectDefault));
-    const HWND window = FindWindowA("Framework Test Frame", nullptr);
+    ASSERT_TRUE(frame->Create(kClass, "", WS_OVERLAPPEDWINDOW, CFrameWnd::rectDefault));
+    const HWND window = FindWindowA(kClass, nullptr);
     EXPECT_EQ(window, frame->m_hWnd);
     EXPECT_FALSE(IsWindowVisible(window));
     frame->DestroyWindow();
     EXPECT_EQ(framesDeleted, 1);
     EXPECT_FALSE(IsWindow(window));
-    UnregisterClassA("Framework Test Frame", AfxGetInstanceHandle());
+}
+
+TEST_F(FrameWindow, AFrameClosingItselfIsDeletedOnceAfterItsOutermostMessage) {
+    auto* frame = new CountedFrame;
+    ASSERT_TRUE(frame->Create(kClass, ""));
+    const HWND window = frame->m_hWnd;
+    SendMessageA(window, WM_APP, 0, 0);
+    EXPECT_EQ(deletedAfterDefault, 0);
+    EXPECT_EQ(deletedAfterNestedClose, 0);
+    EXPECT_EQ(framesDeleted, 1);
+    EXPECT_FALSE(IsWindow(window));
+}
+
+TEST_F(FrameWindow, AFrameEndingDuringItsCreationStaysTheCallers) {
+    for (const bool destroyInCreate : {false, true}) {
+        framesDeleted = 0;
+        auto* frame = new CountedFrame;
+        frame->createResult = destroyInCreate ? 0 : -1;
+        frame->destroyInCreate = destroyInCreate;
+        EXPECT_FALSE(frame->Create(kClass, ""));
+        ASSERT_EQ(framesDeleted, 0) << destroyInCreate;
+        EXPECT_EQ(frame->m_hWnd, nullptr);
+        delete frame;
+        EXPECT_EQ(framesDeleted, 1);
+    }
+    EXPECT_EQ(FindWindowA(kClass, nullptr), nullptr);
 }
 
 struct RecordingApp : CWinApp {

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <vector>
+
+#include "framework/button.h"
 #include "framework/dialog.h"
 #include "res/resource.h"
 #include "tests/support/dialog_driver.h"
 
-// The modal loop: when the dialog is first shown, and how a quit message ends it.
+// The modal loop: when the dialog is first shown, how a quit message ends it, and
+// what a dialog object run again keeps from its earlier windows.
 namespace {
 
 constexpr UINT kPostedInInit = WM_APP + 1;
@@ -66,6 +70,55 @@ TEST_P(ModalLoop, ShowsTheDialogOnlyOnceTheQueueIsEmpty) {
     EXPECT_EQ(dialog.postedSeen, 1);
     EXPECT_FALSE(dialog.visibleAtPosted) << "a message posted during OnInitDialog comes before the first idle moment";
     EXPECT_EQ(TakeQuitMessage(), -1);
+}
+
+// A long-lived dialog object, ended by its OnInitDialog, which also asks for the
+// default handling of WM_INITDIALOG.
+class ReusedDialog : public CDialog {
+public:
+    ReusedDialog() : CDialog(IDD_VIDEO_OPTIONS) {}
+    CButton m_windowed;
+    bool boundInInit = false;
+    std::vector<UINT> defaulted;  // messages handed to the system's dialog handling
+    int initCalls = 0, finished = 0;
+    bool finishedAfterWindow = false;
+
+    BOOL OnInitDialog() override {
+        ++initCalls;
+        CDialog::OnInitDialog();
+        boundInInit = m_windowed.m_hWnd && m_windowed.m_hWnd == GetDlgItem(m_hWnd, IDC_WINDOWED);
+        m_window = m_hWnd;
+        Default();
+        EndDialog(IDOK);
+        return TRUE;
+    }
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, IDC_WINDOWED, m_windowed); }
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        defaulted.push_back(message);
+        return CDialog::DefWindowProc(message, wParam, lParam);
+    }
+    void PostNcDestroy() override {
+        ++finished;
+        finishedAfterWindow = !IsWindow(m_window) && !m_windowed.m_hWnd;
+    }
+
+private:
+    HWND m_window = nullptr;
+};
+
+TEST(ModalLoopReuse, EachRunBindsControlsAfreshAndLetsGoOfThemWhenItEnds) {
+    ReusedDialog dialog;
+    for (int run = 1; run <= 2; ++run) {
+        EXPECT_EQ(dialog.DoModal(), IDOK);
+        EXPECT_TRUE(dialog.boundInInit) << run;
+        EXPECT_EQ(dialog.m_windowed.m_hWnd, nullptr) << run;
+        EXPECT_EQ(dialog.finished, run);
+        EXPECT_TRUE(dialog.finishedAfterWindow) << run;
+    }
+    EXPECT_EQ(dialog.initCalls, 2);
+    EXPECT_EQ(dialog.defaulted, (std::vector<UINT>{WM_INITDIALOG, WM_INITDIALOG}));
 }
 
 // 155 is visible by its template, 102 is not: both wait for the first idle moment.
