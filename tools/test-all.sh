@@ -32,9 +32,11 @@ run_windows_tests() {  # <build folder>
 run_windows_tests win64
 # 32-bit callbacks with a wrong calling convention only fail on the 32-bit build. Some
 # kernels cannot run 32-bit programs whatever is installed, so try one: a test program
-# of that build listing its tests.
+# of that build listing its tests. Wine exits with 0 even when the program never
+# started, so only the listing counts.
 probe=$(find "$root/build/win32/tests" -name '*_tests.exe' | sort | head -n 1)
-if [ -n "$probe" ] && timeout 120 "$root/build/win32/wine-run.sh" "$probe" --gtest_list_tests >/dev/null 2>&1; then
+listing=$([ -n "$probe" ] && timeout 120 "$root/build/win32/wine-run.sh" "$probe" --gtest_list_tests 2>/dev/null || true)
+if grep -qE '^[[:alnum:]_/]+\.' <<<"$listing"; then
   run_windows_tests win32
 else
   WINEPREFIX="$root/build/win32/wineprefix" wineserver -k 2>/dev/null || true
