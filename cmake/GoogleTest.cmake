@@ -1,3 +1,7 @@
+# For test programs that may only be compiled, not run (the 32-bit ones on machines
+# without 32-bit support): "-O0;-g0" saves a quarter of their build time. The code
+# under test keeps the product's options.
+set(QUIMBO_TEST_COMPILE_OPTIONS "" CACHE STRING "Extra compile options for the test programs and GoogleTest")
 # Host: Debian's packaged GoogleTest. Windows: build it from Debian's sources with the MinGW compiler.
 if(WIN32)
   set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
@@ -5,6 +9,8 @@ if(WIN32)
   set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
   set(QUIMBO_GTEST_SOURCE /usr/src/googletest/googletest CACHE PATH "GoogleTest sources for the Windows build")
   add_subdirectory(${QUIMBO_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  target_compile_options(gtest PRIVATE ${QUIMBO_TEST_COMPILE_OPTIONS})
+  target_compile_options(gtest_main PRIVATE ${QUIMBO_TEST_COMPILE_OPTIONS})
 else()
   find_package(GTest REQUIRED)
 endif()
@@ -14,6 +20,7 @@ include(GoogleTest)
 # since starting Wine once per test case would be slow.
 function(quimbo_add_test name)
   add_executable(${name} ${ARGN})
+  target_compile_options(${name} PRIVATE ${QUIMBO_TEST_COMPILE_OPTIONS})
   target_link_libraries(${name} PRIVATE GTest::gtest_main)
   quimbo_warnings(${name})
   if(CMAKE_CROSSCOMPILING)

@@ -10,8 +10,8 @@ configure_and_build() {  # <folder> [cmake options...]
   cmake --build "$dir" -j"$jobs"
 }
 configure_and_build host
-# The 32-bit tests run only where Wine runs 32-bit programs (the wine32 package).
-win32_tests=OFF
-dpkg-query -W -f='${Status}' wine32 2>/dev/null | grep -q "ok installed" && win32_tests=ON
-configure_and_build win32 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-i686.cmake" -DQUIMBO_BUILD_TESTS=$win32_tests
+# The 32-bit tests are built even where they cannot run, so that code compiling only
+# for 64 bits stops the build here; unoptimised, which saves a quarter of their cost.
+configure_and_build win32 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-i686.cmake" -DQUIMBO_BUILD_TESTS=ON \
+    "-DQUIMBO_TEST_COMPILE_OPTIONS=-O0;-g0"
 configure_and_build win64 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-x86_64.cmake"

@@ -4,7 +4,7 @@
 set -u
 packages=(cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev
           g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
-          wine wine64 xvfb xauth x11-utils imagemagick python3)
+          wine wine64 xvfb xauth x11-utils imagemagick python3 python3-pefile)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")

@@ -8,7 +8,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/install-deps.sh"
 "$root/tools/build-all.sh"
 
-dist="$root/dist/win64"  # the 32-bit product needs wine32, which these machines lack
+dist="$root/dist/win64"  # these machines cannot run 32-bit programs
 demo="$root/build/demo"
 export WINEPREFIX="$demo/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 source "$root/tools/xvfb.sh"
