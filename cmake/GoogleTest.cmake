@@ -16,6 +16,17 @@ else()
 endif()
 include(GoogleTest)
 
+# MinGW spends most of a test file's compile time on GoogleTest's and Windows' headers:
+# they are compiled once, and every test program reuses them.
+if(WIN32)
+  file(WRITE ${CMAKE_BINARY_DIR}/test_pch.cpp "")
+  add_library(test_pch OBJECT ${CMAKE_BINARY_DIR}/test_pch.cpp)
+  target_link_libraries(test_pch PRIVATE GTest::gtest)
+  target_compile_options(test_pch PRIVATE ${QUIMBO_TEST_COMPILE_OPTIONS})
+  quimbo_warnings(test_pch)
+  target_precompile_headers(test_pch PRIVATE <windows.h> <gtest/gtest.h> <string> <vector>)
+endif()
+
 # One test program per subsystem; under Wine each whole program is one CTest test,
 # since starting Wine once per test case would be slow.
 function(quimbo_add_test name)
@@ -23,6 +34,9 @@ function(quimbo_add_test name)
   target_compile_options(${name} PRIVATE ${QUIMBO_TEST_COMPILE_OPTIONS})
   target_link_libraries(${name} PRIVATE GTest::gtest_main)
   quimbo_warnings(${name})
+  if(WIN32)
+    target_precompile_headers(${name} REUSE_FROM test_pch)
+  endif()
   if(CMAKE_CROSSCOMPILING)
     add_test(NAME ${name} COMMAND ${name} --gtest_color=no WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
   else()
