@@ -93,6 +93,9 @@ def check_launcher_resources(pe, rc_path, problems):
 
 
 def main(dist, rc_path):
+    if not (dist / "Quimbo.exe").exists() and not (dist / "bin/zorb.exe").exists():
+        print(f"{dist}: the 32-bit product is not built here (tools/build-all.sh builds it): skipped")
+        return 77
     failed = False
     for relative, is_launcher in (("Quimbo.exe", True), ("bin/zorb.exe", False)):
         path = dist / relative
