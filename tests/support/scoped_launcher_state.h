@@ -1,58 +1,35 @@
 #pragma once
 // Tests of the windows that read and write the process-wide state put all of it back as
 // they found it, so test order never matters.
-#include <algorithm>
-#include <array>
 #include <cstring>
-#include <iterator>
 #include <initializer_list>
+#include <utility>
+#include <vector>
 
 #include "state/launcher_state.h"
 
 class ScopedLauncherState {
 public:
-    ScopedLauncherState() { std::memset(displayDevices, 0, sizeof displayDevices); }
-    ~ScopedLauncherState() { m_saved.Restore(); }
+    ScopedLauncherState() {
+        for (const auto& [address, size] : Variables()) m_saved.emplace_back(address, address + size);
+        std::memset(displayDevices, 0, sizeof displayDevices);
+    }
+    ~ScopedLauncherState() {
+        size_t i = 0;
+        for (const auto& [address, size] : Variables()) std::memcpy(address, m_saved[i++].data(), size);
+    }
     ScopedLauncherState(const ScopedLauncherState&) = delete;
     ScopedLauncherState& operator=(const ScopedLauncherState&) = delete;
 
 private:
-    struct Snapshot {
-        GameConfig gameConfig = ::gameConfig;
-        int32_t cpuMHz = ::cpuMHz;
-        uint8_t hardware3DAvailable = ::hardware3DAvailable;
-        int32_t displayDeviceCount = ::displayDeviceCount;
-        int32_t checkGdi = ::checkGdi;
-        std::array<DisplayDevice, kDisplayDeviceSlots> displayDevices = Copy(::displayDevices);
-        std::array<char, kDriverDllNameSize> driverDllName = Copy(::driverDllName);
-        std::array<char, kMaxPath> installDir = Copy(::installDir);
-        std::array<char, kMaxPath> gameExePath = Copy(::gameExePath);
-        std::array<char, kMaxPath> rootExePath = Copy(::rootExePath);
-
-        template <class T, size_t N>
-        static std::array<T, N> Copy(const T (&from)[N]) {
-            std::array<T, N> copy;
-            std::copy(std::begin(from), std::end(from), copy.begin());
-            return copy;
-        }
-        template <class T, size_t N>
-        static void Put(const std::array<T, N>& from, T (&to)[N]) {
-            std::copy(from.begin(), from.end(), to);
-        }
-        void Restore() const {
-            ::gameConfig = gameConfig;
-            ::cpuMHz = cpuMHz;
-            ::hardware3DAvailable = hardware3DAvailable;
-            ::displayDeviceCount = displayDeviceCount;
-            ::checkGdi = checkGdi;
-            Put(displayDevices, ::displayDevices);
-            Put(driverDllName, ::driverDllName);
-            Put(installDir, ::installDir);
-            Put(gameExePath, ::gameExePath);
-            Put(rootExePath, ::rootExePath);
-        }
-    };
-    Snapshot m_saved;
+    template <class T>
+    static std::pair<char*, size_t> Bytes(T& variable) { return {reinterpret_cast<char*>(&variable), sizeof variable}; }
+    static std::vector<std::pair<char*, size_t>> Variables() {
+        return {Bytes(gameConfig), Bytes(cpuMHz), Bytes(hardware3DAvailable), Bytes(displayDevices),
+                Bytes(displayDeviceCount), Bytes(checkGdi), Bytes(driverDllName), Bytes(installDir),
+                Bytes(gameExePath), Bytes(rootExePath)};
+    }
+    std::vector<std::vector<char>> m_saved;
 };
 
 struct ScriptedMode {
