@@ -107,7 +107,7 @@ TEST_F(CdRomDrives, CurrentDirectoryDecides) {
     char temp[kMaxPath];
     GetTempPathA(sizeof temp, temp);
     const struct { const char* directory; bool onCd; } cases[] = {
-        {"r:\\Datas", true}, {"Q:\\", true}, {"P:\\", false}, {temp, false}};
+        {"r:\\Datas", true}, {"Q:\\", true}, {"P:\\", false}, {temp, false}, {"\\\\quimbo-server\\share", false}};
     for (const auto& c : cases) {
         ASSERT_TRUE(SetCurrentDirectoryA(c.directory)) << c.directory;
         EXPECT_EQ(IsRunningFromCd(), c.onCd) << c.directory;
