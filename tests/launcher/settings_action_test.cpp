@@ -13,6 +13,7 @@
 #include "res/resource.h"
 #include "settings/config_file.h"
 #include "state/launcher_state.h"
+#include "tests/support/dialog_driver.h"
 #include "tests/support/scoped_launcher_state.h"
 #include "tests/support/temp_dir.h"
 #include "tools/ui_driver/ui_driver.h"
@@ -145,6 +146,44 @@ TEST_F(SettingsAction, OkWritesTheChoicesToTheConfigFile) {
     EXPECT_EQ(gameConfig.languageIndex, English);
     EXPECT_EQ(ReadBytes(kConfigPath), Memory());
     EXPECT_EQ(run.playLabelAfter, "Play");
+}
+
+}  // namespace
+
+namespace {
+
+// The same picture as a resource of this program: equal bits, whatever the handles.
+bool ShowsPicture(HWND background, int pictureId) {
+    const auto shown = reinterpret_cast<HBITMAP>(SendMessageA(background, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    const HBITMAP expected = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(pictureId));
+    BITMAP a{}, b{};
+    bool same = shown && expected && GetObjectA(shown, sizeof a, &a) && GetObjectA(expected, sizeof b, &b) &&
+                a.bmWidthBytes * a.bmHeight == b.bmWidthBytes * b.bmHeight;
+    if (same) {
+        std::string bitsA(size_t(a.bmWidthBytes * a.bmHeight), '\0'), bitsB(bitsA.size(), '\0');
+        same = GetBitmapBits(shown, LONG(bitsA.size()), bitsA.data()) && GetBitmapBits(expected, LONG(bitsB.size()), bitsB.data()) &&
+               bitsA == bitsB;
+    }
+    if (expected) DeleteObject(expected);
+    return same;
+}
+
+// Each language's titled scene (Italian shares the English one), and the program's
+// icon behind the minimised dialog and its drag image.
+TEST(MainDialogLooks, PictureFollowsTheLanguageAndTheIconIsTheProgramsOwn) {
+    ScopedLauncherState state;
+    const int pictures[] = {IDB_TITLE_ENGLISH, IDB_TITLE_FRENCH, IDB_TITLE_GERMAN, IDB_TITLE_SPANISH,
+                            IDB_TITLE_ENGLISH, IDB_TITLE_DUTCH};
+    for (int32_t language = English; language <= Dutch; ++language) {
+        gameConfig.languageIndex = language;
+        ShownLauncherDlg dialog;
+        RunDialogAndAct(dialog, [&](HWND window) {
+            EXPECT_TRUE(ShowsPicture(ui::Control(window, IDC_BACKGROUND), pictures[language])) << language;
+            const HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP));
+            EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(window, WM_QUERYDRAGICON, 0, 0)), icon);
+            PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+        });
+    }
 }
 
 }  // namespace
