@@ -11,6 +11,7 @@
 #include "settings/ini_file.h"
 #include "settings/install_location.h"
 #include "state/launcher_state.h"
+#include "state/trace.h"
 
 namespace {
 
@@ -35,8 +36,10 @@ void EnumerateDisplayDevices() {
     scan.hardware3DAvailable = hardware3DAvailable;
     {
         ProbeWindow probeWindow;
+        Trace("probe window created");
         ScanDirectDrawDevices(probeWindow.handle(), checkGdi, scan);
     }
+    Trace("display enumeration done");
     static_assert(sizeof displayDevices == sizeof scan.devices, "the same table");
     for (int slot = 0; slot < kDisplayDeviceSlots; ++slot) displayDevices[slot] = scan.devices[slot];
     displayDeviceCount = scan.deviceCount;
