@@ -3,10 +3,11 @@
 #include <windows.h>
 
 #include <cstring>
+#include <type_traits>
 
-#include "detect/cpu_speed.h"
 #include "detect/display_devices_win.h"
 #include "detect/probe_window.h"
+#include "launcher/cpu_speed_estimate.h"
 #include "settings/config_file.h"
 #include "settings/ini_file.h"
 #include "settings/install_location.h"
@@ -15,17 +16,18 @@
 
 namespace {
 
+// Nothing of it runs at exit, so an early end never waits for the measurement.
+static_assert(std::is_trivially_destructible_v<CpuSpeedEstimate>);
+CpuSpeedEstimate cpuSpeedEstimate;
+
 MachineFacts CurrentMachineFacts() {
-    return {cpuMHz, hardware3DAvailable != 0, GetSystemDefaultLangID(),
+    return {cpuSpeedEstimate.Wait(), hardware3DAvailable != 0, GetSystemDefaultLangID(),
             IsQwertyLayout(OemKeyScan('q'), OemKeyScan('a'))};
 }
 
 }  // namespace
 
-int EstimateCpuSpeed() {
-    cpuMHz = DetectCpuMHz();
-    return cpuMHz;
-}
+void StartCpuSpeedEstimate() { cpuSpeedEstimate.Start(); }
 
 int ReadIniDriverSettings() { return ReadIniDriverSettings(driverDllName, checkGdi); }
 
