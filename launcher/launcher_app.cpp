@@ -4,20 +4,28 @@
 
 #include "launcher/launcher_dlg.h"
 #include "launcher/single_instance.h"
+#include "launcher/startup_trace.h"
 #include "launcher/state_steps.h"
+#include "state/trace.h"
 
 CLauncherApp theApp;
 
 BOOL CLauncherApp::InitInstance() {
-    EstimateCpuSpeed();
+    StartTraceIfAsked();
+    Trace("InitInstance");
+    StartCpuSpeedEstimate();
     Enable3dControls();
     // The launcher's own reference to the OpenGL library: it keeps the library loaded
     // across the probe's load and free in every display-device callback.
     const HMODULE openGlModule = ::LoadLibraryA("opengl32.dll");
-    // On these two exits the process ends at once; nothing needs releasing.
+    Trace("opengl32 loaded");
+    // On these two exits the process ends at once, the measurement perhaps still
+    // counting; nothing needs releasing.
     if (ActivateRunningGame()) return FALSE;
     if (!IsSoleLauncher()) return FALSE;
+    Trace("guard passed");
     ReadIniDriverSettings();
+    Trace("ini read");
 
     CLauncherDlg dialog;
     m_pMainWnd = &dialog;

@@ -12,6 +12,7 @@
 #include "settings/ini_file.h"
 #include "settings/install_location.h"
 #include "state/launcher_state.h"
+#include "state/trace.h"
 
 namespace {
 
@@ -66,6 +67,7 @@ void CLauncherDlg::DoDataExchange(CDataExchange* pDX) {
 }
 
 BOOL CLauncherDlg::OnInitDialog() {
+    Trace("OnInitDialog");
     CDialog::OnInitDialog();
     HINSTANCE instance = AfxGetInstanceHandle();
     // The defaults below depend on what this finds, so it comes first.
@@ -106,6 +108,7 @@ BOOL CLauncherDlg::OnInitDialog() {
     SendMessage(WM_SETICON, ICON_SMALL,
                 reinterpret_cast<LPARAM>(::LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP))));
     LocalizeControls();
+    Trace("pictures and texts loaded");
     return TRUE;
 }
 
@@ -144,6 +147,9 @@ void CLauncherDlg::OnSysCommand(UINT, LPARAM) { Default(); }
 void CLauncherDlg::OnPaint() {
     if (!IsIconic()) {
         Default();
+        static bool painted = false;
+        if (!painted) Trace("first paint done");
+        painted = true;
         return;
     }
     CPaintDC dc(this);

@@ -3,28 +3,31 @@
 #include <windows.h>
 
 #include <cstring>
+#include <type_traits>
 
-#include "detect/cpu_speed.h"
 #include "detect/display_devices_win.h"
 #include "detect/probe_window.h"
+#include "launcher/cpu_speed_estimate.h"
 #include "settings/config_file.h"
 #include "settings/ini_file.h"
 #include "settings/install_location.h"
 #include "state/launcher_state.h"
+#include "state/trace.h"
 
 namespace {
 
+// Nothing of it runs at exit, so an early end never waits for the measurement.
+static_assert(std::is_trivially_destructible_v<CpuSpeedEstimate>);
+CpuSpeedEstimate cpuSpeedEstimate;
+
 MachineFacts CurrentMachineFacts() {
-    return {cpuMHz, hardware3DAvailable != 0, GetSystemDefaultLangID(),
+    return {cpuSpeedEstimate.Wait(), hardware3DAvailable != 0, GetSystemDefaultLangID(),
             IsQwertyLayout(OemKeyScan('q'), OemKeyScan('a'))};
 }
 
 }  // namespace
 
-int EstimateCpuSpeed() {
-    cpuMHz = DetectCpuMHz();
-    return cpuMHz;
-}
+void StartCpuSpeedEstimate() { cpuSpeedEstimate.Start(); }
 
 int ReadIniDriverSettings() { return ReadIniDriverSettings(driverDllName, checkGdi); }
 
@@ -35,8 +38,10 @@ void EnumerateDisplayDevices() {
     scan.hardware3DAvailable = hardware3DAvailable;
     {
         ProbeWindow probeWindow;
+        Trace("probe window created");
         ScanDirectDrawDevices(probeWindow.handle(), checkGdi, scan);
     }
+    Trace("display enumeration done");
     static_assert(sizeof displayDevices == sizeof scan.devices, "the same table");
     for (int slot = 0; slot < kDisplayDeviceSlots; ++slot) displayDevices[slot] = scan.devices[slot];
     displayDeviceCount = scan.deviceCount;

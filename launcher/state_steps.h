@@ -2,8 +2,10 @@
 // The steps of start-up and of the buttons that keep the process-wide state: each asks
 // the layer below for its result and records it in state/launcher_state.h. Windows only.
 
-// Stores the processor's clock rate in cpuMHz and returns it.
-int EstimateCpuSpeed();
+// The processor's clock rate: started first, it is found while start-up goes on;
+// SetDefaultConfig and LoadConfig, its first readers, wait for it and store it in
+// cpuMHz. An early end does not wait.
+void StartCpuSpeedEstimate();
 
 // Sets driverDllName and checkGdi from "bin\zorb.ini"; 1 when the file opened.
 int ReadIniDriverSettings();
@@ -17,7 +19,7 @@ void ReadIniLanguageAll();
 void EnumerateDisplayDevices();
 
 // gameConfig and "bin\config.pc": the defaults for this machine, the save, and the
-// load that falls back to the defaults.
+// load that falls back to the defaults. The defaults need the processor's rate.
 void SetDefaultConfig();
 void SaveConfig();
 void LoadConfig();

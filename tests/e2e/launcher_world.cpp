@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
@@ -63,10 +64,19 @@ std::string LauncherWorld::InstalledLauncher() const { return (m_dir.path() / "Q
 
 std::string LauncherWorld::CdLauncher() { return std::string(kCdRoot) + "Quimbo.exe"; }
 
-ui::Process LauncherWorld::StartLauncher(const std::string& program, const std::string& workingDirectory) {
+ui::Process LauncherWorld::StartLauncher(const std::string& program, const std::string& workingDirectory,
+                                         const std::vector<std::string>& environment) {
     ui::Process launcher;
-    EXPECT_TRUE(launcher.Start(program, "", workingDirectory)) << program << ": error " << ::GetLastError();
+    EXPECT_TRUE(launcher.Start(program, "", workingDirectory, environment)) << program << ": error " << ::GetLastError();
     return launcher;
+}
+
+std::string LauncherWorld::TraceVariable() const { return "QUIMBO_TRACE=" + InstallFolder() + "\\trace.txt"; }
+
+long long LauncherWorld::TracedValue(const std::string& moment) {
+    const std::string trace = ReadBytes("trace.txt");  // the install folder is the current one
+    const size_t at = trace.find(" " + moment + " ");
+    return at == std::string::npos ? -1 : std::atoll(trace.c_str() + at + moment.size() + 2);
 }
 
 HWND LauncherWorld::WaitForDialog(ui::Process& launcher, const char* title) {

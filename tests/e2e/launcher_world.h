@@ -7,6 +7,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "state/game_config.h"
 #include "tests/support/temp_dir.h"
@@ -36,7 +37,13 @@ public:
     static std::string CdLauncher();        // Quimbo.exe at the CD-ROM's root
 
     // Starts the launcher with an empty command line, as Explorer would.
-    static ui::Process StartLauncher(const std::string& program, const std::string& workingDirectory);
+    static ui::Process StartLauncher(const std::string& program, const std::string& workingDirectory,
+                                     const std::vector<std::string>& environment = {});
+
+    // The launcher's start-up trace in the install folder: what to start it with, and
+    // the value a moment of it carried (-1 when the moment is missing).
+    std::string TraceVariable() const;
+    static long long TracedValue(const std::string& moment);
 
     // The visible dialog of a launcher process, or nullptr once it has ended.
     static HWND WaitForDialog(ui::Process& launcher, const char* title = nullptr);

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "detect/cpu_speed.h"
 #include "launcher/window_classes.h"
 #include "res/resource.h"
 #include "tests/e2e/launcher_world.h"
@@ -82,7 +83,8 @@ TEST_F(Startup, FirstTimeStartsFromDefaultsWithTheIniLanguageAndSavesThem) {
     GameConfig stored = DefaultRecord();
     stored.screenWidth = 800;
     world.WriteConfig(stored);
-    ui::Process launcher = LauncherWorld::StartLauncher(world.InstalledLauncher(), world.InstallFolder());
+    ui::Process launcher =
+        LauncherWorld::StartLauncher(world.InstalledLauncher(), world.InstallFolder(), {world.TraceVariable()});
     HWND dialog = LauncherWorld::WaitForDialog(launcher);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(ui::Text(dialog), "Quimbo Marivel");
@@ -94,6 +96,9 @@ TEST_F(Startup, FirstTimeStartsFromDefaultsWithTheIniLanguageAndSavesThem) {
     std::memcpy(&saved, bytes.data(), sizeof saved);
     EXPECT_EQ(saved.languageIndex, 2);
     EXPECT_EQ(saved.screenWidth, 512);                         // defaults, not the stored 800
+    // The defaults were made from the measured rate, not from one still unknown.
+    const int direct = DetectCpuMHz();
+    EXPECT_NEAR(LauncherWorld::TracedValue("measurement waited for"), direct, direct / 20);
     EXPECT_EQ(ReadBytes("bin/zorb.ini"), "FirstTime=1\r\nLanguage=2\r\nLanguage=2\r\n");
     ui::PostClose(dialog);
     EXPECT_TRUE(launcher.WaitForExit().has_value());
@@ -119,9 +124,13 @@ TEST_F(Startup, RunningGameComesToTheFrontAndNoLauncherWindowAppears) {
     ASSERT_NE(gameWindow, nullptr);
     ::SetForegroundWindow(::GetDesktopWindow());
 
-    ui::Process launcher = LauncherWorld::StartLauncher(world.InstalledLauncher(), world.InstallFolder());
+    ui::Process launcher =
+        LauncherWorld::StartLauncher(world.InstalledLauncher(), world.InstallFolder(), {world.TraceVariable()});
     LauncherWorld::ExpectEndsUnseen(launcher);
     EXPECT_EQ(::GetForegroundWindow(), gameWindow);
+    // It ended without waiting for the processor measurement it had started.
+    EXPECT_NE(ReadBytes("trace.txt").find("InitInstance"), std::string::npos);
+    EXPECT_EQ(LauncherWorld::TracedValue("measurement done"), -1);
     ui::PostClose(gameWindow);
     game.WaitForExit();
 }

@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
     if (!launcher.Start((folder / "Quimbo.exe").string(), "", folder.string())) return Fail("the launcher did not start");
     HWND dialog = ui::WaitForTopLevelWindow(launcher.id(), "#32770");
     if (!dialog) return Fail("the launcher showed no dialog");
+    if (!ui::WaitUntilPainted(launcher, dialog)) return Fail("the launcher's dialog was not painted");
     if (!ui::SaveScreenshot(dialog, argv[2])) return Fail("no screenshot");
     std::printf("main dialog: \"%s\", screenshot %s\n", ui::Text(dialog).c_str(), argv[2]);
 

@@ -53,6 +53,8 @@ public:
     bool IsRunning() const;
     // The exit code, once the process has ended within the timeout.
     std::optional<DWORD> WaitForExit(DWORD timeoutMs = kDefaultTimeoutMs);
+    // WaitForInputIdle: the process has waited for input with nothing left to do.
+    bool WaitForInputIdle(DWORD timeoutMs = kDefaultTimeoutMs) const;
     void Terminate();
 
 private:
@@ -71,6 +73,9 @@ HWND FindTopLevelWindow(DWORD processId, const char* className, const char* titl
 HWND WaitForTopLevelWindow(DWORD processId, const char* className, const char* title = nullptr,
                            DWORD timeoutMs = kDefaultTimeoutMs);
 bool WaitForWindowGone(HWND window, DWORD timeoutMs = kDefaultTimeoutMs);
+// A window is visible before it is painted. True once its process has been idle for
+// input and a message sent to the window has come back: its first paint is then done.
+bool WaitUntilPainted(const Process& process, HWND window, DWORD timeoutMs = kDefaultTimeoutMs);
 bool WindowOfClassExists(const char* className);  // FindWindowA: any process, any title
 DWORD ProcessIdOf(HWND window);
 std::string ClassNameOf(HWND window);

@@ -119,6 +119,10 @@ std::optional<DWORD> Process::WaitForExit(DWORD timeoutMs) {
     return exitCode;
 }
 
+bool Process::WaitForInputIdle(DWORD timeoutMs) const {
+    return m_handle && ::WaitForInputIdle(m_handle, timeoutMs) == 0;
+}
+
 void Process::Terminate() {
     if (!IsRunning()) return;
     TerminateProcess(m_handle, 1);

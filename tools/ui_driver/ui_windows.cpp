@@ -77,6 +77,14 @@ bool WaitForWindowGone(HWND window, DWORD timeoutMs) {
     return WaitUntil([window] { return !IsWindow(window); }, timeoutMs);
 }
 
+bool WaitUntilPainted(const Process& process, HWND window, DWORD timeoutMs) {
+    // The sent message is handled only once the window's thread looks for messages
+    // again, which it does after the paint that follows its showing.
+    DWORD_PTR ignored;
+    return process.WaitForInputIdle(timeoutMs) &&
+           SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &ignored) != 0;
+}
+
 bool WindowOfClassExists(const char* className) { return FindWindowA(className, nullptr) != nullptr; }
 
 DWORD ProcessIdOf(HWND window) {

@@ -1,0 +1,24 @@
+#pragma once
+// The processor's clock rate, found beside the rest of start-up: the measurement
+// counts for 1 to 2 s on a thread of its own while the launcher goes on, and only the
+// first reader of the rate waits for it. Windows only.
+#include <windows.h>
+
+class CpuSpeedEstimate {
+public:
+    // Reads the registry at once where the processor's kind says so; otherwise starts
+    // the measurement on a thread of its own (measures here if no thread can be had).
+    void Start();
+    // Stores the rate in cpuMHz once it is known and returns it. Without Start, cpuMHz
+    // stays as it is.
+    int Wait();
+
+private:
+    static unsigned __stdcall Measure(void* self);
+
+    bool m_started = false;
+    // A raw handle, never joined at exit: an early end exits with the thread still
+    // counting, and ExitProcess ends it.
+    HANDLE m_thread = nullptr;
+    int m_mhz = 0;  // written by the measuring thread; read after it has ended
+};

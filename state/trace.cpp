@@ -1,0 +1,3 @@
+#include "state/trace.h"
+
+TraceSink traceSink;
