@@ -77,8 +77,9 @@ TEST_F(VideoOptionsDialog, ListsFollowTheWindowModeAndTheStoredChoices) {
 
     gameConfig.fullScreen = 0;
     shown = Run(IDCANCEL, IDCANCEL);
-    if (GetSystemMetrics(SM_CXSCREEN) == 1024 && GetSystemMetrics(SM_CYSCREEN) == 768)  // the test display
+    if (GetSystemMetrics(SM_CXSCREEN) == 1024 && GetSystemMetrics(SM_CYSCREEN) == 768) {  // the test display
         EXPECT_EQ(shown.resolutions, (Texts{"320 X 240", "512 X 384", "640 X 480", "800 X 600"}));
+    }
     EXPECT_TRUE(shown.windowedChecked);
 
     gameConfig.renderer = RenderOpenGL;  // no 3D device: the slow software item
