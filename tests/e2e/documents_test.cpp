@@ -177,9 +177,16 @@ TEST_F(Documents, WithoutReaderTheQuestionLeadsToTheInstallerOnTheCd) {
     ui::PressDialogButton(question, IDNO);
     ASSERT_TRUE(ui::WaitForWindowGone(question));
 
+    // A value that fills the reader's buffer without a terminating zero names no reader.
+    const std::string unterminated(261, 'x');
+    HKEY key;
+    ASSERT_EQ(::RegCreateKeyA(HKEY_CLASSES_ROOT, kReaderKey, &key), ERROR_SUCCESS);
+    ::RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(unterminated.data()), 260);
+    ::RegCloseKey(key);
     PressManual(dialog);  // Yes with the CD-ROM in V:
     question = ui::WaitForMessageBox(launcher.id(), dialog);
     ASSERT_NE(question, nullptr);
+    EXPECT_NE(ui::MessageBoxText(question).find("Acrobat Reader?"), std::string::npos) << ui::MessageBoxText(question);
     EXPECT_FALSE(Recorded(installer)) << "No started the installer";
     ui::PressDialogButton(question, IDYES);
     const std::string command = WaitForRecord(installer)["commandLine"];
