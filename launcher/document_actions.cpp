@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include <cstdio>
+#include <cstring>
 
 #include "launcher/launcher_dlg.h"
 #include "launcher/state_steps.h"
@@ -19,12 +20,15 @@ constexpr const char* kReaderKey = "Software\\adobe\\acrobat\\exe";  // below HK
 constexpr const char* kReaderInstaller = "d:\\Install\\Acrobat Reader\\ar40eng.exe";
 constexpr const char* kCdDataFolder = "d:\\Datas\\";  // the CD-ROM's copy of the help folder's parent
 
+// An snprintf result: false when the text failed or was cut short.
+bool Fits(int length, size_t size) { return length >= 0 && size_t(length) < size; }
+
 // "help\<stem>.txt" below `folder`, when that file is there.
 bool FindReadme(const char* folder, char (&path)[kMaxPath]) {
     const CString stem = LoadMessage(IDS_README_FILE, gameConfig.languageIndex);
     char name[kMaxPath];
-    std::snprintf(name, sizeof name, "help\\%s.txt", static_cast<const char*>(stem));
-    return JoinText(path, folder, name) && FileOpensForReading(path);
+    return Fits(std::snprintf(name, sizeof name, "help\\%s.txt", static_cast<const char*>(stem)), sizeof name) &&
+           JoinText(path, folder, name) && FileOpensForReading(path);
 }
 
 // A CD-ROM path with the drive letter of the game's disc in place of the 'd'.
@@ -46,7 +50,7 @@ void CLauncherDlg::OnReadme() {
                        (OnGameCd(kCdDataFolder, cdFolder) && FindReadme(cdFolder, readme));
     if (!found) return;
     char commandLine[kMaxPath];
-    if (std::snprintf(commandLine, sizeof commandLine, "notepad.exe \"%s\"", readme) >= int(sizeof commandLine))
+    if (!Fits(std::snprintf(commandLine, sizeof commandLine, "notepad.exe \"%s\"", readme), sizeof commandLine))
         return;
     ::WinExec(commandLine, SW_SHOWDEFAULT);  // the result is not examined
 }
@@ -57,9 +61,13 @@ void CLauncherDlg::OnWebsite() {
 
 void CLauncherDlg::OnManual() {
     const CString title = LoadMessage(IDS_TITLE, gameConfig.languageIndex);
-    char reader[kMaxPath];
+    // One byte more than a path takes, and zeros behind the value: one stored without its
+    // terminating zero still ends here, and one that long names no reader.
+    char reader[kMaxPath + 1] = {};
     LONG size = sizeof reader;
-    if (::RegQueryValueA(HKEY_CLASSES_ROOT, kReaderKey, reader, &size) != ERROR_SUCCESS) {
+    const bool registered = ::RegQueryValueA(HKEY_CLASSES_ROOT, kReaderKey, reader, &size) == ERROR_SUCCESS;
+    reader[kMaxPath] = '\0';
+    if (!registered || std::strlen(reader) >= kMaxPath) {
         if (MessageBox(LoadMessage(IDS_ASK_INSTALL_ACROBAT, gameConfig.languageIndex), title, MB_YESNO) != IDYES)
             return;
         char installer[kMaxPath];
@@ -79,8 +87,9 @@ void CLauncherDlg::OnManual() {
         return;
     }
     char parameters[kMaxPath];
-    const int length = std::snprintf(parameters, sizeof parameters, "\"%shelp\\manual%d.pdf\"", folder,
-                                     static_cast<int>(gameConfig.languageIndex));
-    if (length < 0 || length >= int(sizeof parameters)) return;  // too long to name: nothing to open
+    if (!Fits(std::snprintf(parameters, sizeof parameters, "\"%shelp\\manual%d.pdf\"", folder,
+                            static_cast<int>(gameConfig.languageIndex)),
+              sizeof parameters))
+        return;  // too long to name: nothing to open
     ::ShellExecuteA(m_hWnd, "open", reader, parameters, nullptr, SW_SHOW);
 }

@@ -1,17 +1,18 @@
 // Play starts the installed game with its switches and ends the launcher; without an
 // installation the same button reads Install and starts the installer.
 #include <windows.h>
-#include <direct.h>
+
+#include <cstring>
 
 #include "launcher/game_launch.h"
 #include "launcher/launcher_dlg.h"
 #include "launcher/process_start.h"
 #include "launcher/state_steps.h"
-#include "settings/path_text.h"
+#include "settings/install_location.h"
 #include "state/launcher_state.h"
 
 namespace {
-constexpr const char* kInstallerName = "setup.exe";  // at the root of the game's CD-ROM
+constexpr char kInstallerOnCd[] = "?:\\setup.exe";  // at the root of the game's CD-ROM
 }
 
 void CLauncherDlg::OnPlay() {
@@ -33,14 +34,16 @@ void CLauncherDlg::OnPlay() {
 void CLauncherDlg::OnPlayDoubleClicked() { OnPlay(); }
 
 void CLauncherDlg::StartInstaller() {
-    // The launcher shows Install only when it runs from the CD-ROM, whose root is the
-    // current directory; the installer found there takes over, as the game does.
-    char folder[kMaxPath];
-    char installer[kMaxPath];
-    char commandLine[kMaxPath] = "";
-    if (!::_getcwd(folder, sizeof folder) || !JoinPath(installer, folder, kInstallerName)) {
-        ShowStartFailure(ERROR_FILENAME_EXCED_RANGE);
+    // The installer of the game's CD-ROM, wherever the launcher was started; through the
+    // shell, as an installer that needs more rights fails to start by CreateProcess.
+    const char drive = FindCdDrive();
+    if (!drive) {
+        ShowStartFailure(ERROR_PATH_NOT_FOUND);
         return;
     }
-    if (LaunchProgram(installer, commandLine, folder) == 1) ::PostQuitMessage(0);
+    char installer[sizeof kInstallerOnCd];
+    std::memcpy(installer, kInstallerOnCd, sizeof installer);
+    installer[0] = drive;
+    const char root[] = {drive, ':', '\\', '\0'};
+    if (OpenThroughShell(m_hWnd, installer, root) == 1) ::PostQuitMessage(0);
 }

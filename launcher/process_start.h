@@ -1,5 +1,6 @@
 #pragma once
 // The one way the launcher starts another program as a process (Windows only).
+#include <windows.h>
 
 // Starts `applicationPath` detached, in a new process group and with the system's
 // default error mode, and keeps nothing of it. Returns 1 when the process was created.
@@ -11,6 +12,11 @@ int LaunchProgram(const char* applicationPath, char* commandLine, const char* wo
 // Hands over to the installed launcher copy, started with an empty command line in the
 // installation folder. Starts and shows nothing when the installation is gone.
 void LaunchInstalledCopy();
+
+// Opens `file` through the shell in `directory`, so that Windows may ask to raise the
+// program's rights. Returns 1 when it started. A refused prompt shows nothing; any
+// other failure shows the box of LaunchProgram.
+int OpenThroughShell(HWND owner, const char* file, const char* directory);
 
 // The failure box of LaunchProgram for a system error code, also for a start that
 // could not even be attempted (a path too long for its buffer).

@@ -1,4 +1,5 @@
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cstring>
 
@@ -31,6 +32,21 @@ int LaunchProgram(const char* applicationPath, char* commandLine, const char* wo
     }
     // Taken first: loading the caption may change the thread's last error.
     ShowStartFailure(GetLastError());
+    return 0;
+}
+
+int OpenThroughShell(HWND owner, const char* file, const char* directory) {
+    SHELLEXECUTEINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = SEE_MASK_FLAG_NO_UI;  // the failure is told in our own box
+    info.hwnd = owner;
+    info.lpVerb = "open";
+    info.lpFile = file;
+    info.lpDirectory = directory;
+    info.nShow = SW_SHOWNORMAL;
+    if (ShellExecuteExA(&info)) return 1;
+    const DWORD error = GetLastError();
+    if (error != ERROR_CANCELLED) ShowStartFailure(error);  // cancelled: the user said no to elevation
     return 0;
 }
 

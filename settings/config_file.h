@@ -29,7 +29,8 @@ bool IsQwertyLayout(uint32_t scanCodeOfQ, uint32_t scanCodeOfA);
 void MakeDefaultConfig(GameConfig& record, const MachineFacts& machine);
 
 // Writes the record beside the file and swaps it in, so a crash or a full disk never
-// leaves a half-written file. Then, when the ini marks a first run, the record's
+// leaves a half-written file; where the folder takes no new file, the file itself is
+// rewritten. Then, when the ini marks a first run, the record's
 // language goes into the ini. True when "bin\config.pc" now holds the record.
 bool SaveConfigRecord(const GameConfig& record);
 

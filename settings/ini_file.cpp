@@ -64,11 +64,14 @@ void WriteIniLanguage(int languageIndex) {
     if (!file) return;
     char text[kRewriteWindow];
     const size_t length = std::fread(text, 1, sizeof text, file);
+    const bool wholeFile = std::fgetc(file) == EOF;
     const char* key = FindBytes(text, length, "Language=");
     const size_t digitAt = key ? size_t(key - text) + 9 : length;
     // An empty value right before a bare line feed would swallow the line break and
-    // glue the next line onto this one; such a file is left as it is.
-    if (digitAt < length && text[digitAt] != '\n') {
+    // glue the next line onto this one; such a file is left as it is. At the file's
+    // end only the last line break goes.
+    const bool lastByte = wholeFile && digitAt + 1 == length;
+    if (digitAt < length && (text[digitAt] != '\n' || lastByte)) {
         const char digit = char('0' + (IsLanguageIndex(languageIndex) ? languageIndex : 0));
         // Only the one byte changes, so nothing else of the file can be lost.
         if (std::fseek(file, long(digitAt), SEEK_SET) == 0) std::fputc(digit, file);

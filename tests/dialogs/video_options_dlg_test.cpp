@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -24,7 +25,21 @@ struct Shown {
     Texts renderers, resolutions;
     int renderer, resolution, language;
     bool windowedEnabled, windowedChecked, fullscreenChecked;
+    LONG rendererListWidth, widestRendererText;
 };
+
+// The widest renderer text as the combo's own font draws it.
+LONG WidestText(HWND combo) {
+    const HDC dc = GetDC(combo);
+    const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(combo, WM_GETFONT, 0, 0)));
+    LONG widest = 0;
+    SIZE size;
+    for (const std::string& text : ui::ComboItems(combo))
+        if (GetTextExtentPoint32A(dc, text.c_str(), int(text.size()), &size)) widest = std::max(widest, size.cx);
+    SelectObject(dc, previous);
+    ReleaseDC(combo, dc);
+    return widest;
+}
 
 Shown Read(HWND dialog) {
     const HWND renderers = ui::Control(dialog, IDC_RENDERER_COMBO);
@@ -32,7 +47,8 @@ Shown Read(HWND dialog) {
     const HWND windowed = ui::Control(dialog, IDC_WINDOWED);
     return {ui::ComboItems(renderers), ui::ComboItems(resolutions), ui::ComboSelection(renderers),
             ui::ComboSelection(resolutions), ui::ComboSelection(ui::Control(dialog, IDC_LANGUAGE_COMBO)),
-            ui::IsEnabled(windowed), ui::IsChecked(windowed), ui::IsChecked(ui::Control(dialog, IDC_FULLSCREEN))};
+            ui::IsEnabled(windowed), ui::IsChecked(windowed), ui::IsChecked(ui::Control(dialog, IDC_FULLSCREEN)),
+            LONG(SendMessageA(renderers, CB_GETDROPPEDWIDTH, 0, 0)), WidestText(renderers)};
 }
 
 void Press(HWND dialog, int id) { PostMessageA(ui::Control(dialog, id), BM_CLICK, 0, 0); }
@@ -86,6 +102,7 @@ TEST_F(VideoOptionsDialog, ListsFollowTheWindowModeAndTheStoredChoices) {
     gameConfig.languageIndex = German;  // opens as English at once; Cancel takes nothing back
     shown = Run(IDCANCEL, IDCANCEL);
     EXPECT_EQ(shown.renderer, 0);
+    EXPECT_GE(shown.rendererListWidth, shown.widestRendererText);  // German texts are wider than the box
     EXPECT_EQ(gameConfig.renderer, RenderSoftware8);
     EXPECT_EQ(shown.language, 0);
     EXPECT_EQ(gameConfig.languageIndex, English);

@@ -1,5 +1,5 @@
-// Read me, the web site and the manual under Wine, with recorder programs standing in
-// for Notepad, the web browser, the PDF reader and its installer.
+// Read me, the web site, the manual and Install under Wine, with recorder programs
+// standing in for Notepad, the web browser, the PDF reader, its installer and the game's.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -68,11 +68,13 @@ protected:
         return LauncherWorld::WaitForDialog(launcher);
     }
     // Not installed, from the CD-ROM: past the language question to the main dialog.
-    static HWND StartFromCd(LauncherWorld& world, ui::Process& launcher) {
+    static HWND StartFromCd(LauncherWorld& world, ui::Process& launcher, const char* folder = LauncherWorld::kCdRoot,
+                            const char* language = nullptr) {
         world.PutLauncherOnCd();
-        launcher = LauncherWorld::StartLauncher(LauncherWorld::CdLauncher(), LauncherWorld::kCdRoot);
+        launcher = LauncherWorld::StartLauncher(LauncherWorld::CdLauncher(), folder);
         HWND question = LauncherWorld::WaitForDialog(launcher);
         if (!question) return nullptr;
+        if (language) ui::SelectComboItem(ui::Control(question, IDC_LANGUAGE_COMBO), language);
         ui::Click(ui::Control(question, IDOK));
         ui::WaitForWindowGone(question);
         return LauncherWorld::WaitForDialog(launcher);
@@ -177,9 +179,16 @@ TEST_F(Documents, WithoutReaderTheQuestionLeadsToTheInstallerOnTheCd) {
     ui::PressDialogButton(question, IDNO);
     ASSERT_TRUE(ui::WaitForWindowGone(question));
 
+    // A value that fills the reader's buffer without a terminating zero names no reader.
+    const std::string unterminated(261, 'x');
+    HKEY key;
+    ASSERT_EQ(::RegCreateKeyA(HKEY_CLASSES_ROOT, kReaderKey, &key), ERROR_SUCCESS);
+    ::RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(unterminated.data()), 260);
+    ::RegCloseKey(key);
     PressManual(dialog);  // Yes with the CD-ROM in V:
     question = ui::WaitForMessageBox(launcher.id(), dialog);
     ASSERT_NE(question, nullptr);
+    EXPECT_NE(ui::MessageBoxText(question).find("Acrobat Reader?"), std::string::npos) << ui::MessageBoxText(question);
     EXPECT_FALSE(Recorded(installer)) << "No started the installer";
     ui::PressDialogButton(question, IDYES);
     const std::string command = WaitForRecord(installer)["commandLine"];
@@ -187,6 +196,33 @@ TEST_F(Documents, WithoutReaderTheQuestionLeadsToTheInstallerOnTheCd) {
 
     Quit(dialog, launcher);
     fs::remove_all("V:\\Install");
+}
+
+// Started in a folder of the CD-ROM, as a shortcut may do: the installer is still the
+// one at the root, and the launcher ends once it runs.
+TEST_F(Documents, InstallStartsSetupFromTheCdRootOrShowsWhyNot) {
+    LauncherWorld world;
+    ui::Process launcher;
+    fs::create_directories("V:\\Datas");
+    HWND dialog = StartFromCd(world, launcher, "V:\\Datas", "Espa\xF1ol");
+    ASSERT_NE(dialog, nullptr);
+    ui::Click(ui::Control(dialog, IDC_PLAY));
+    HWND box = ui::WaitForMessageBox(launcher.id(), dialog);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(ui::Text(box), "Quimbo Marivel");
+    EXPECT_NE(ui::MessageBoxText(box).find("not found"), std::string::npos) << ui::MessageBoxText(box);
+    ui::PressDialogButton(box, IDOK);
+    ASSERT_TRUE(ui::WaitForWindowGone(box));
+    EXPECT_TRUE(launcher.IsRunning());
+
+    const std::string setup = PlaceRecorder("V:\\setup.exe");
+    ui::Click(ui::Control(dialog, IDC_PLAY));
+    EXPECT_TRUE(launcher.WaitForExit().has_value());
+    const std::string folder = WaitForRecord(setup)["workingDirectory"];
+    EXPECT_TRUE(folder == "V:\\" || folder == "v:\\") << folder;
+    std::error_code ignored;  // a launcher left running still holds the folder
+    fs::remove(setup + ".txt", ignored);
+    fs::remove_all("V:\\Datas", ignored);
 }
 
 // Run by CTest after the CD-ROM drive is gone (launcher_e2e_without_cd).

@@ -160,18 +160,39 @@ TEST_F(ConfigFile, WithoutBinFolderNothingIsWrittenAndMemoryStays) {
     std::filesystem::remove("bin");
     MakeDefaultConfig(config, machine);
     const std::string before = RecordBytes();
-    SaveConfigRecord(config);
+    EXPECT_FALSE(SaveConfigRecord(config));
     LoadConfigRecord(config, machine);
     EXPECT_EQ(RecordBytes(), before);
     EXPECT_FALSE(FileExists("bin"));
 }
 
-TEST_F(ConfigFile, FailedWriteKeepsTheStoredSettings) {
-    WriteBytes(kConfigPath, kUsDefaults);
-    std::filesystem::create_directory(kConfigTempPath);  // the new file cannot be created
+// A folder that takes no new file still lets the existing record be rewritten in place;
+// whatever happens, no temporary file stays behind.
+TEST_F(ConfigFile, SaveReportsWhetherTheFileHoldsTheRecordAndLeavesNoTemporaryFile) {
+    MakeDefaultConfig(config, machine);
     config.screenWidth = 1024;
-    SaveConfigRecord(config);
-    EXPECT_EQ(ReadBytes(kConfigPath), kUsDefaults);
+    const struct { bool oldFile, tempBlocked, targetIsFolder, saved; } cases[] = {
+        {true, false, false, true},
+        {false, false, false, true},
+        {true, true, false, true},    // rewritten in place, a longer old file cut to size
+        {false, true, false, false},  // no file to rewrite
+        {false, false, true, false},  // the swap itself fails
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove_all(kConfigPath);
+        std::filesystem::remove_all(kConfigTempPath);
+        if (c.oldFile) WriteBytes(kConfigPath, kUsDefaults + "longer");
+        if (c.tempBlocked) std::filesystem::create_directory(kConfigTempPath);
+        if (c.targetIsFolder) std::filesystem::create_directory(kConfigPath);
+        const int row = int(&c - cases);
+        EXPECT_EQ(SaveConfigRecord(config), c.saved) << row;
+        EXPECT_EQ(FileExists(kConfigTempPath), c.tempBlocked) << row;  // only the blocking folder
+        if (c.saved) {
+            EXPECT_EQ(ReadBytes(kConfigPath), RecordBytes()) << row;
+        } else if (!c.targetIsFolder) {
+            EXPECT_EQ(FileExists(kConfigPath), c.oldFile) << row;
+        }
+    }
 }
 
 }  // namespace

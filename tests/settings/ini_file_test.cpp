@@ -100,6 +100,7 @@ TEST_F(IniWrite, ReplacesOnlyTheByteAfterTheFirstLanguageKey) {
         {"Language=12\nLanguage=1\n", 2, "Language=22\nLanguage=1\n"},
         {"Language=\r\nDLL=x\r\n", 2, "Language=2\nDLL=x\r\n"},
         {"Language=4\n", 6, "Language=0\n"},
+        {"FirstTime=1\nLanguage=\n", 4, "FirstTime=1\nLanguage=4"},  // only the final line break goes
         {"no key here\n", 1, "no key here\n"},
     };
     for (const auto& c : cases) {
