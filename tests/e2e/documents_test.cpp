@@ -115,13 +115,16 @@ TEST_F(Documents, ReadmeAndWebSiteInEveryLanguage) {
     }
 }
 
+// Installed without its read-me: the CD-ROM's one, and with neither nothing starts.
 TEST_F(Documents, ReadmeFallsBackToTheCdAndOtherwiseStartsNothing) {
     LauncherWorld world;
-    ui::Process launcher;
+    world.Install();
+    world.WriteConfig(DefaultRecord());
     fs::create_directories("V:\\Datas\\help");
     WriteBytes("V:\\Datas\\help\\Readme.txt", "from the CD-ROM");
-    const std::string notepad = PlaceRecorder("V:\\notepad.exe");
-    HWND dialog = StartFromCd(world, launcher);
+    const std::string notepad = PlaceRecorder(world.InstallFolder() + "\\notepad.exe");
+    ui::Process launcher;
+    HWND dialog = StartInstalled(world, launcher);
     ASSERT_NE(dialog, nullptr);
     ui::Click(ui::Control(dialog, IDC_README));
     EXPECT_EQ(WaitForRecord(notepad)["commandLine"], "notepad.exe \"v:\\Datas\\help\\Readme.txt\"");
@@ -133,7 +136,6 @@ TEST_F(Documents, ReadmeFallsBackToTheCdAndOtherwiseStartsNothing) {
     EXPECT_TRUE(launcher.WaitForExit().has_value());
     EXPECT_FALSE(Recorded(notepad));
     fs::remove_all("V:\\Datas");
-    fs::remove(notepad);
 }
 
 TEST_F(Documents, ManualOpensInTheRegisteredReaderFromTheInstallationOrTheCd) {
@@ -244,6 +246,16 @@ TEST_F(WithoutGameCd, YesToTheReaderQuestionAsksForTheCd) {
     ASSERT_NE(insertCd, nullptr);
     EXPECT_EQ(ui::MessageBoxText(insertCd), "Veuillez ins\xE9rer le CD-ROM Quimbo - Marivel");
     EXPECT_EQ(ui::Text(insertCd), "Quimbo - Marivel");
+    ui::PressDialogButton(insertCd, IDOK);
+    ASSERT_TRUE(ui::WaitForWindowGone(insertCd));
+
+    // A registered reader, but the installation gone and no CD-ROM: the manual is nowhere.
+    SetClassesValue(kReaderKey, "C:\\no\\reader.exe");
+    world.Uninstall();
+    PressManual(dialog);
+    insertCd = ui::WaitForMessageBox(launcher.id(), dialog);
+    ASSERT_NE(insertCd, nullptr);
+    EXPECT_EQ(ui::MessageBoxText(insertCd), "Veuillez ins\xE9rer le CD-ROM Quimbo - Marivel");
     ui::PressDialogButton(insertCd, IDOK);
     ASSERT_TRUE(ui::WaitForWindowGone(insertCd));
     Quit(dialog, launcher);
