@@ -10,60 +10,49 @@ namespace {
 
 using IniRead = SettingsTest;
 
-TEST_F(IniRead, StartUpTakesTheLastLanguageAndReloadTheFirst) {
-    WriteBytes(kIniPath, "FirstTime=1\nLanguage=3\nother=1\nLanguage=1\n");
-    ReadIniLanguageAll(config.languageIndex);
-    EXPECT_EQ(config.languageIndex, 1);
-    ReadIniLanguageFirst(config.languageIndex);
-    EXPECT_EQ(config.languageIndex, 3);
-}
-
-TEST_F(IniRead, IntegersFollowScanfBaseRules) {
-    const struct { const char* text; int value; } cases[] = {
-        {"Language=010\n", 8}, {"Language=0X1F\n", 31}, {"Language= 2\n", 2}};
+// Start-up takes the last parsable Language line, reload the first line naming it; each
+// reads lines in pieces of its buffer (79 and 255 characters), and every piece counts as
+// a line. Values parse as scanf's %i does.
+TEST_F(IniRead, LanguageReadersTakeTheirLineInTheirPieces) {
+    const std::string long79 = std::string(79, '#') + "Language=4\n", long255 = std::string(255, '#') + "Language=3\n";
+    const struct { std::string text; int32_t atStartUp, onReload; } cases[] = {
+        {"FirstTime=1\nLanguage=3\nother=1\nLanguage=1\n", 1, 3},
+        {"Language=010\n", 8, 8}, {"Language=0X1F\n", 31, 31}, {"Language= 2\n", 2, 2}, {"; Language=5\n", 7, 7},
+        {long79, 4, 7}, {long255, 7, 3}, {"", 7, 7}};
     for (const auto& c : cases) {
-        config.languageIndex = 99;
         WriteBytes(kIniPath, c.text);
+        config.languageIndex = 7;
         ReadIniLanguageAll(config.languageIndex);
-        EXPECT_EQ(config.languageIndex, c.value) << c.text;
+        EXPECT_EQ(config.languageIndex, c.atStartUp) << c.text;
+        config.languageIndex = 7;
+        ReadIniLanguageFirst(config.languageIndex);
+        EXPECT_EQ(config.languageIndex, c.onReload) << c.text;
     }
 }
 
-TEST_F(IniRead, LinesThatOnlyMentionAKeyParseNothing) {
-    WriteBytes(kIniPath, "; FirstTime=1 marks a first run\nFirstTime=1\n");
-    EXPECT_EQ(IniFirstTime(), 0);  // the search stops at the comment
-
-    WriteBytes(kIniPath, "; DLL=glide.dll\nDLL=glide.dll\nCheckGDI=0\n");
+// A key counts where its name first appears in a line, parsed from the line's start:
+// a comment naming it parses nothing and hides the real line. A missing key or file
+// leaves the value as it was.
+TEST_F(IniRead, FirstTimeAndDriverSettingsFromTheFirstLineNamingThem) {
+    const struct { const char* text; int opened, firstTime; const char* dll; int32_t checkGdi; } cases[] = {
+        {"; FirstTime=1 marks a first run\nFirstTime=1\n", 1, 0, "", 1},
+        {"; DLL=glide.dll\nDLL=glide.dll\nCheckGDI=0\n", 1, 0, "", 0},
+        {"CheckGDI=0x0\r\n\r\nDLL=my lib.dll\r\nFirstTime=2\r\n", 1, 2, "my", 0},
+        {"DLL=glide3x.dll\n", 1, 0, "glide3x.dll", 1},
+        {nullptr, 0, 0, "", 1}};
+    for (const auto& c : cases) {
+        std::remove(kIniPath);
+        if (c.text) WriteBytes(kIniPath, c.text);
+        driverDllName[0] = '\0';
+        checkGdi = 1;
+        EXPECT_EQ(ReadIniDriverSettings(driverDllName, checkGdi), c.opened) << (c.text ? c.text : "no file");
+        EXPECT_STREQ(driverDllName, c.dll);
+        EXPECT_EQ(checkGdi, c.checkGdi);
+        EXPECT_EQ(IniFirstTime(), c.firstTime);
+    }
+    WriteBytes(kIniPath, "DLL=" + std::string(200, 'x') + "\n");  // bounded by the line piece
     ReadIniDriverSettings(driverDllName, checkGdi);
-    EXPECT_STREQ(driverDllName, "");
-    EXPECT_EQ(checkGdi, 0);
-}
-
-TEST_F(IniRead, DriverSettingsInAnyOrderAndUpToTheFirstBlank) {
-    WriteBytes(kIniPath, "CheckGDI=0x0\r\n\r\nDLL=my lib.dll\r\n");
-    EXPECT_EQ(ReadIniDriverSettings(driverDllName, checkGdi), 1);
-    EXPECT_STREQ(driverDllName, "my");
-    EXPECT_EQ(checkGdi, 0);
-}
-
-TEST_F(IniRead, DllValueIsBoundedByTheLinePiece) {
-    const std::string longName(200, 'x');
-    WriteBytes(kIniPath, "DLL=" + longName + "\n");
-    ReadIniDriverSettings(driverDllName, checkGdi);
-    EXPECT_EQ(std::string(driverDllName), longName.substr(0, 75));
-}
-
-TEST_F(IniRead, LongLinesAreReadInPiecesThatCountAsLines) {
-    // 79 characters fill the start-up reader's first piece, so "Language=4" starts a
-    // piece of its own there; the reload reader sees one line that starts otherwise.
-    const std::string line = std::string(79, '#') + "Language=4\n";
-    config.languageIndex = 1;
-    WriteBytes(kIniPath, line);
-    ReadIniLanguageFirst(config.languageIndex);
-    EXPECT_EQ(config.languageIndex, 1);
-    ReadIniLanguageAll(config.languageIndex);
-    EXPECT_EQ(config.languageIndex, 4);
-
+    EXPECT_EQ(std::string(driverDllName), std::string(75, 'x'));
 }
 
 TEST_F(IniRead, FindIniLineRewindsAndReportsTheEnd) {
@@ -78,18 +67,21 @@ TEST_F(IniRead, FindIniLineRewindsAndReportsTheEnd) {
     std::fclose(file);
 }
 
-TEST_F(IniRead, BinaryGarbageNeverCrashesAndLeavesValuesAlone) {
+// Keys behind a zero byte or beyond the first 4096 bytes are neither read nor written.
+TEST_F(IniRead, BinaryGarbageChangesNothing) {
     std::string junk;
     for (int i = 0; i < 9000; ++i) junk += char((i * 37) & 0xFF);
-    junk += std::string("\0Language=2\0DLL=\0", 17);
+    junk += std::string("\0Language=2\0DLL=x\0CheckGDI=0\n", 29);
     WriteBytes(kIniPath, junk);
     config.languageIndex = 1;
     ReadIniLanguageAll(config.languageIndex);
     ReadIniLanguageFirst(config.languageIndex);
     ReadIniDriverSettings(driverDllName, checkGdi);
-    IniFirstTime();
     WriteIniLanguage(3);
-    EXPECT_EQ(ReadBytes(kIniPath).size(), junk.size());
+    EXPECT_EQ(config.languageIndex, 1);
+    EXPECT_STREQ(driverDllName, "");
+    EXPECT_EQ(checkGdi, 1);
+    EXPECT_EQ(ReadBytes(kIniPath), junk);
 }
 
 using IniWrite = SettingsTest;
@@ -101,6 +93,8 @@ TEST_F(IniWrite, ReplacesOnlyTheByteAfterTheFirstLanguageKey) {
         {"Language=\r\nDLL=x\r\n", 2, "Language=2\nDLL=x\r\n"},
         {"Language=4\n", 6, "Language=0\n"},
         {"FirstTime=1\nLanguage=\n", 4, "FirstTime=1\nLanguage=4"},  // only the final line break goes
+        {"Language=\nDLL=glide.dll\n", 3, "Language=\nDLL=glide.dll\n"},  // the next line stays whole
+        {"FirstTime=1\nLanguage=", 2, "FirstTime=1\nLanguage="},  // no byte to replace
         {"no key here\n", 1, "no key here\n"},
     };
     for (const auto& c : cases) {
@@ -108,14 +102,6 @@ TEST_F(IniWrite, ReplacesOnlyTheByteAfterTheFirstLanguageKey) {
         WriteIniLanguage(c.language);
         EXPECT_EQ(ReadBytes(kIniPath), c.after) << c.before;
     }
-}
-
-TEST_F(IniWrite, EmptyValueBeforeABareLineFeedKeepsTheNextLineIntact) {
-    WriteBytes(kIniPath, "Language=\nDLL=glide.dll\n");
-    WriteIniLanguage(3);
-    EXPECT_EQ(ReadBytes(kIniPath), "Language=\nDLL=glide.dll\n");
-    ReadIniDriverSettings(driverDllName, checkGdi);
-    EXPECT_STREQ(driverDllName, "glide.dll");
 }
 
 TEST_F(IniWrite, OnlyTheFirst4096BytesAreSearchedAndNothingBeyondChanges) {
