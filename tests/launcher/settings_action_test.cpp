@@ -168,17 +168,37 @@ bool ShowsPicture(HWND background, int pictureId) {
     return same;
 }
 
-// Each language's titled scene (Italian shares the English one), and the program's
-// icon behind the minimised dialog and its drag image.
-TEST(MainDialogLooks, PictureFollowsTheLanguageAndTheIconIsTheProgramsOwn) {
+struct MainDialogLooks {
+    int picture;
+    const char *caption, *play, *settings, *readme, *quit;  // Windows-1252
+};
+
+// Each language's texts and titled scene (Italian shares the English one), and the
+// program's icon behind the minimised dialog and its drag image.
+TEST(MainDialog, TextsPictureAndIconFollowTheLanguage) {
     ScopedLauncherState state;
-    const int pictures[] = {IDB_TITLE_ENGLISH, IDB_TITLE_FRENCH, IDB_TITLE_GERMAN, IDB_TITLE_SPANISH,
-                            IDB_TITLE_ENGLISH, IDB_TITLE_DUTCH};
+    std::strcpy(gameExePath, "C:\\Quimbo\\bin\\zorb.exe");  // installed: Play, and Settings enabled
+    const MainDialogLooks looks[] = {
+        {IDB_TITLE_ENGLISH, "Quimbo - Marivel", "Play", "Settings", "Read me", "Quit"},
+        {IDB_TITLE_FRENCH, "Quimbo - Marivel", "Jouer", "Configuration", "Lisez-moi", "Quitter"},
+        {IDB_TITLE_GERMAN, "Quimbo Marivel", "Start", "Konfiguration", "Lies mich", "Beenden"},
+        {IDB_TITLE_SPANISH, "Quimbo Marivel", "Iniciar", "Configuraci\xF3n", "Leeme", "Salir"},
+        {IDB_TITLE_ENGLISH, "Quimbo - Marivel", "Inizia", "Configurazione", "Leggimi", "Esci"},
+        {IDB_TITLE_DUTCH, "Quimbo - Marivel", "Starten", "Configuratie", "Lees mij", "Afsluiten"}};
     for (int32_t language = English; language <= Dutch; ++language) {
+        const MainDialogLooks& expected = looks[language];
         gameConfig.languageIndex = language;
         ShownLauncherDlg dialog;
         RunDialogAndAct(dialog, [&](HWND window) {
-            EXPECT_TRUE(ShowsPicture(ui::Control(window, IDC_BACKGROUND), pictures[language])) << language;
+            EXPECT_TRUE(ShowsPicture(ui::Control(window, IDC_BACKGROUND), expected.picture)) << language;
+            EXPECT_EQ(ui::Text(window), expected.caption);
+            EXPECT_EQ(ui::Text(ui::Control(window, IDC_PLAY)), expected.play);
+            EXPECT_EQ(ui::Text(ui::Control(window, IDC_SETTINGS)), expected.settings);
+            EXPECT_EQ(ui::Text(ui::Control(window, IDC_README)), expected.readme);
+            EXPECT_EQ(ui::Text(ui::Control(window, IDC_QUIT)), expected.quit);
+            EXPECT_EQ(ui::Text(ui::Control(window, IDC_WEBSITE)), "www.quimbo-marivel.example");
+            EXPECT_TRUE(ui::IsEnabled(ui::Control(window, IDC_SETTINGS)));
+            EXPECT_FALSE(ui::IsVisible(ui::Control(window, IDC_MANUAL)));
             const HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP));
             EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(window, WM_QUERYDRAGICON, 0, 0)), icon);
             PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
