@@ -129,6 +129,15 @@ TEST_F(DisplayDevices, DeviceWithoutDirectDrawObjectKeepsItsSlot) {
     Enumerate({Primary(), noObject, noCooperation});
     EXPECT_EQ(Globals(), "3 available0 state0");  // the 3dfx verdict would have set it
     EXPECT_EQ(Slot(2) + "," + Slot(3), " 3d0 3dfx1 modes0 guid0, 3d0 3dfx1 modes0 guid0");
+
+    displays.probeResult = FormatRejected;  // the primary keeps its slot, without name or modes
+    Enumerate({Primary()});
+    EXPECT_EQ(Slot(1), " 3d0 3dfx0 modes0 guid0");
+    EXPECT_EQ(displays.released, displays.created);
+
+    scan.hardware3DAvailable = 1;  // no display system at all: nothing changes
+    Enumerate({});
+    EXPECT_EQ(Globals(), "0 available1 state0");
 }
 
 TEST_F(DisplayDevices, ManyModesKeepTheFirst128Sorted) {
@@ -148,6 +157,7 @@ TEST_F(DisplayDevices, FifthAndLaterDevicesAreIgnored) {
     EXPECT_EQ(Globals(), "4 available1 state0");  // the fifth device's plain driver was never looked at
     EXPECT_EQ(displays.created, 4);
     EXPECT_EQ(Slot(0), " 3d0 3dfx0 modes0 guid0");
+    EXPECT_EQ(Slot(4), "Board 3d1 3dfx1 modes2 guid4");  // the last slot gets its modes
 }
 
 TEST_F(DisplayDevices, OverlongNamesAreShortened) {

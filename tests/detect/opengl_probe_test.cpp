@@ -18,7 +18,7 @@ void* const kContext = &tags[1];
 struct FakeDriver : OpenGl {
     std::function<void(PixelFormatDescriptor&)> alterDescriptor = [](PixelFormatDescriptor&) {};
     int32_t chosenFormat = 7;
-    bool complete = true, makeCurrentResult = true;
+    bool complete = true, makeCurrentResult = true, setFormatResult = true, gdiSetFormatResult = true;
     std::vector<void*> contexts = {kContext};  // one per wglCreateContext call, in order
     const char* renderer = "Accelerated Renderer 3000";
     std::string calls;  // the entry points called, in order
@@ -36,8 +36,12 @@ struct FakeDriver : OpenGl {
         alterDescriptor(d);
         return Log("wglChoosePixelFormat", chosenFormat);
     }
-    bool SetPixelFormat(void*, int32_t, const PixelFormatDescriptor&) override { return Log("wglSetPixelFormat", true); }
-    bool GdiSetPixelFormat(void*, int32_t, const PixelFormatDescriptor&) override { return Log("SetPixelFormat", true); }
+    bool SetPixelFormat(void*, int32_t, const PixelFormatDescriptor&) override {
+        return Log("wglSetPixelFormat", setFormatResult);
+    }
+    bool GdiSetPixelFormat(void*, int32_t, const PixelFormatDescriptor&) override {
+        return Log("SetPixelFormat", gdiSetFormatResult);
+    }
     void* CreateContext(void*) override {
         void* context = nullptr;
         if (!contexts.empty()) context = contexts.front(), contexts.erase(contexts.begin());
@@ -94,6 +98,18 @@ TEST(OpenGlProbe, OutcomeAndCallsFollowTheDriver) {
          NotAccelerated, kFull},
         {"context not made current, still deleted", [](FakeDriver& d) { d.makeCurrentResult = false; }, 1,
          NotAccelerated, "wglChoosePixelFormat wglSetPixelFormat wglCreateContext wglMakeCurrent wglDeleteContext"},
+        {"no renderer string", [](FakeDriver& d) { d.renderer = nullptr; }, 1, NotAccelerated, kFull},
+        {"a generic format that is accelerated",
+         [](FakeDriver& d) {
+             d.alterDescriptor = [](PixelFormatDescriptor& f) { f.dwFlags |= kPfdGenericFormat | kPfdGenericAccelerated; };
+         },
+         1, Accelerated, kFull},
+        {"format not set", [](FakeDriver& d) { d.setFormatResult = false; }, 1, NotAccelerated,
+         "wglChoosePixelFormat wglSetPixelFormat"},
+        {"GDI refuses the format too", [](FakeDriver& d) { d.contexts = {}, d.gdiSetFormatResult = false; }, 1,
+         NotAccelerated, "wglChoosePixelFormat wglSetPixelFormat wglCreateContext SetPixelFormat"},
+        {"no second context either", [](FakeDriver& d) { d.contexts = {}; }, 1, NotAccelerated,
+         "wglChoosePixelFormat wglSetPixelFormat wglCreateContext SetPixelFormat wglCreateContext"},
     };
     for (const auto& c : cases) {
         FakeDriver scripted;

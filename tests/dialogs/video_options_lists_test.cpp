@@ -43,6 +43,7 @@ TEST(VideoOptionsLists, HardwareItemAndWindowFollowTheDevicesInSlotOneAndTwo) {
     EXPECT_EQ(RendererItems(devices), all);
 
     EXPECT_EQ(RendererItemToSelect(2, 3), 2);
+    EXPECT_EQ(RendererItemToSelect(0, 2), 0);  // the slow software renderer
     EXPECT_EQ(RendererItemToSelect(2, 2), 0);  // OpenGL stored, no 3D device: slow software
     EXPECT_EQ(RendererItemToSelect(INT32_MIN, 3), kNoItem);
 }
@@ -50,6 +51,7 @@ TEST(VideoOptionsLists, HardwareItemAndWindowFollowTheDevicesInSlotOneAndTwo) {
 TEST(VideoOptionsLists, WindowedSizesAreStrictlySmallerThanTheDesktop) {
     EXPECT_EQ(TextsOf(WindowedResolutions(1024, 768)), (Texts{"320 X 240", "512 X 384", "640 X 480", "800 X 600"}));
     EXPECT_TRUE(WindowedResolutions(320, 240).empty());
+    EXPECT_EQ(TextsOf(WindowedResolutions(768, 1024)), (Texts{"320 X 240", "512 X 384", "640 X 480"}));  // portrait
 }
 
 TEST(VideoOptionsLists, FullScreenListsThePrimary16BitModesOfTheFiveSizes) {

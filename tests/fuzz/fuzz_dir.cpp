@@ -2,15 +2,23 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <unistd.h>
 #include <sys/stat.h>
 
+namespace {
+char folder[] = "/tmp/quimbo-fuzz-XXXXXX";
+
+// The fuzzer ends by exit(): the folder goes with it.
+void RemoveFolder() { std::filesystem::remove_all(folder); }
+}  // namespace
+
 void EnterFuzzInstallDir() {
     static bool entered = false;
     if (entered) return;
-    char pattern[] = "/tmp/quimbo-fuzz-XXXXXX";
-    if (!mkdtemp(pattern) || chdir(pattern) != 0 || mkdir("bin", 0700) != 0) std::abort();
+    if (!mkdtemp(folder) || chdir(folder) != 0 || mkdir("bin", 0700) != 0) std::abort();
+    std::atexit(RemoveFolder);
     entered = true;
 }
 

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string>
+
 #include "settings/path_text.h"
 
 namespace {
@@ -20,6 +23,15 @@ TEST(PathText, WritesWholeOrNotAtAll) {
     EXPECT_STREQ(path, "E:\\setup.exe");
     EXPECT_FALSE(JoinPath(path, "E:\\cdrom12", "a.exe"));  // the separator leaves no room
     EXPECT_STREQ(path, "E:\\setup.exe");
+}
+
+TEST(PathText, AFileExistsWhenItOpensForReading) {
+    const std::string path = ::testing::TempDir() + "quimbo-opens.txt";
+    std::remove(path.c_str());
+    EXPECT_FALSE(FileOpensForReading(path.c_str()));
+    std::fclose(std::fopen(path.c_str(), "w"));
+    EXPECT_TRUE(FileOpensForReading(path.c_str()));
+    std::remove(path.c_str());
 }
 
 }  // namespace
