@@ -172,14 +172,10 @@ TEST_F(Documents, WithoutReaderTheQuestionLeadsToTheInstallerOnTheCd) {
     HWND dialog = StartInstalled(world, launcher);
     ASSERT_NE(dialog, nullptr);
 
+    const std::string question = "Quimbo - Marivel|Do you want to install Adobe Acrobat Reader?\n\n"
+                                 "Adobe Acrobat Reader lets you read the manual of the game.";
     PressManual(dialog);  // No: nothing more happens
-    HWND question = ui::WaitForMessageBox(launcher.id(), dialog);
-    ASSERT_NE(question, nullptr);
-    EXPECT_EQ(ui::Text(question), "Quimbo - Marivel");
-    EXPECT_EQ(ui::MessageBoxText(question),
-              "Do you want to install Adobe Acrobat Reader?\n\nAdobe Acrobat Reader lets you read the manual of the game.");
-    ui::PressDialogButton(question, IDNO);
-    ASSERT_TRUE(ui::WaitForWindowGone(question));
+    EXPECT_EQ(LauncherWorld::AnswerBox(launcher, dialog, IDNO), question);
 
     // A value that fills the reader's buffer without a terminating zero names no reader.
     const std::string unterminated(261, 'x');
@@ -187,12 +183,9 @@ TEST_F(Documents, WithoutReaderTheQuestionLeadsToTheInstallerOnTheCd) {
     ASSERT_EQ(::RegCreateKeyA(HKEY_CLASSES_ROOT, kReaderKey, &key), ERROR_SUCCESS);
     ::RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(unterminated.data()), 260);
     ::RegCloseKey(key);
-    PressManual(dialog);  // Yes with the CD-ROM in V:
-    question = ui::WaitForMessageBox(launcher.id(), dialog);
-    ASSERT_NE(question, nullptr);
-    EXPECT_NE(ui::MessageBoxText(question).find("Acrobat Reader?"), std::string::npos) << ui::MessageBoxText(question);
     EXPECT_FALSE(Recorded(installer)) << "No started the installer";
-    ui::PressDialogButton(question, IDYES);
+    PressManual(dialog);  // Yes with the CD-ROM in V:
+    EXPECT_EQ(LauncherWorld::AnswerBox(launcher, dialog, IDYES), question);
     const std::string command = WaitForRecord(installer)["commandLine"];
     EXPECT_NE(command.find("v:\\Install\\Acrobat Reader\\ar40eng.exe"), std::string::npos) << command;
 
@@ -209,12 +202,8 @@ TEST_F(Documents, InstallStartsSetupFromTheCdRootOrShowsWhyNot) {
     HWND dialog = StartFromCd(world, launcher, "V:\\Datas", "Espa\xF1ol");
     ASSERT_NE(dialog, nullptr);
     ui::Click(ui::Control(dialog, IDC_PLAY));
-    HWND box = ui::WaitForMessageBox(launcher.id(), dialog);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(ui::Text(box), "Quimbo Marivel");
-    EXPECT_NE(ui::MessageBoxText(box).find("not found"), std::string::npos) << ui::MessageBoxText(box);
-    ui::PressDialogButton(box, IDOK);
-    ASSERT_TRUE(ui::WaitForWindowGone(box));
+    const std::string box = LauncherWorld::AnswerBox(launcher, dialog, IDOK);
+    EXPECT_TRUE(box.rfind("Quimbo Marivel|", 0) == 0 && box.find("not found") != std::string::npos) << box;
     EXPECT_TRUE(launcher.IsRunning());
 
     const std::string setup = PlaceRecorder("V:\\setup.exe");
@@ -237,27 +226,16 @@ TEST_F(WithoutGameCd, YesToTheReaderQuestionAsksForTheCd) {
     InstallWithReadmes(world, 1);
     HWND dialog = StartInstalled(world, launcher);
     ASSERT_NE(dialog, nullptr);
+    const std::string insertCd = "Quimbo - Marivel|Veuillez ins\xE9rer le CD-ROM Quimbo - Marivel";
     PressManual(dialog);
-    HWND question = ui::WaitForMessageBox(launcher.id(), dialog);
-    ASSERT_NE(question, nullptr);
-    ui::PressDialogButton(question, IDYES);
-    ASSERT_TRUE(ui::WaitForWindowGone(question));
-    HWND insertCd = ui::WaitForMessageBox(launcher.id(), dialog);
-    ASSERT_NE(insertCd, nullptr);
-    EXPECT_EQ(ui::MessageBoxText(insertCd), "Veuillez ins\xE9rer le CD-ROM Quimbo - Marivel");
-    EXPECT_EQ(ui::Text(insertCd), "Quimbo - Marivel");
-    ui::PressDialogButton(insertCd, IDOK);
-    ASSERT_TRUE(ui::WaitForWindowGone(insertCd));
+    EXPECT_NE(LauncherWorld::AnswerBox(launcher, dialog, IDYES), "");
+    EXPECT_EQ(LauncherWorld::AnswerBox(launcher, dialog, IDOK), insertCd);
 
     // A registered reader, but the installation gone and no CD-ROM: the manual is nowhere.
     SetClassesValue(kReaderKey, "C:\\no\\reader.exe");
     world.Uninstall();
     PressManual(dialog);
-    insertCd = ui::WaitForMessageBox(launcher.id(), dialog);
-    ASSERT_NE(insertCd, nullptr);
-    EXPECT_EQ(ui::MessageBoxText(insertCd), "Veuillez ins\xE9rer le CD-ROM Quimbo - Marivel");
-    ui::PressDialogButton(insertCd, IDOK);
-    ASSERT_TRUE(ui::WaitForWindowGone(insertCd));
+    EXPECT_EQ(LauncherWorld::AnswerBox(launcher, dialog, IDOK), insertCd);
     Quit(dialog, launcher);
 }
 

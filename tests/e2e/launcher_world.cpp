@@ -88,6 +88,15 @@ HWND LauncherWorld::WaitForDialog(ui::Process& launcher, const char* title) {
     return dialog;
 }
 
+std::string LauncherWorld::AnswerBox(ui::Process& launcher, HWND dialog, int button) {
+    const HWND box = ui::WaitForMessageBox(launcher.id(), dialog);
+    if (!box) return "";
+    const std::string seen = ui::Text(box) + "|" + ui::MessageBoxText(box);
+    ui::PressDialogButton(box, button);
+    EXPECT_TRUE(ui::WaitForWindowGone(box)) << seen;
+    return seen;
+}
+
 void LauncherWorld::ExpectEndsUnseen(ui::Process& launcher) {
     bool shown = false;
     ui::WaitUntil([&] {

@@ -47,6 +47,9 @@ public:
 
     // The visible dialog of a launcher process, or nullptr once it has ended.
     static HWND WaitForDialog(ui::Process& launcher, const char* title = nullptr);
+    // Waits for the launcher's message box over `dialog`, presses `button` and returns
+    // "<caption>|<text>"; "" when no box came.
+    static std::string AnswerBox(ui::Process& launcher, HWND dialog, int button);
     // The launcher ended without ever showing a window.
     static void ExpectEndsUnseen(ui::Process& launcher);
 
