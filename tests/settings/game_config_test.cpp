@@ -31,38 +31,24 @@ const std::string kUsDefaults = FromHex(
 
 using ConfigDefaults = SettingsTest;
 
-TEST_F(ConfigDefaults, UsMachineGivesTheExactRecord) {
-    machine.cpuMHz = 300;
-    MakeDefaultConfig(config, machine);
+// Other machines than the U.S. one change only their own bytes of the record.
+TEST_F(ConfigDefaults, TheRecordFollowsClockAcceleratorAndKeyboard) {
     ASSERT_EQ(kUsDefaults.size(), 128u);
-    EXPECT_EQ(RecordBytes(), kUsDefaults);
-}
-
-TEST_F(ConfigDefaults, AzertyKeyboardSwapsTheLetterKeysOnly) {
-    machine.cpuMHz = 300;
-    UseAzertyKeyboard();
-    MakeDefaultConfig(config, machine);
-    std::string expected = kUsDefaults;
     const unsigned char azerty[5] = {30, 44, 18, 19, 16};
-    expected.replace(74, 5, reinterpret_cast<const char*>(azerty), 5);
-    EXPECT_EQ(RecordBytes(), expected);
-}
-
-TEST_F(ConfigDefaults, RendererFollowsAcceleratorAndClockRate) {
-    machine.cpuMHz = 299;
-    MakeDefaultConfig(config, machine);
-    EXPECT_EQ(config.renderer, RenderSoftware8);
-    EXPECT_EQ(config.hardware3DState, 0);
-
-    machine.cpuMHz = 300;
-    MakeDefaultConfig(config, machine);
-    EXPECT_EQ(config.renderer, RenderSoftware24);
-
-    machine.cpuMHz = 0;
-    machine.hardware3DAvailable = true;
-    MakeDefaultConfig(config, machine);
-    EXPECT_EQ(config.renderer, RenderOpenGL);
-    EXPECT_EQ(config.hardware3DState, 1);
+    const struct { int32_t mhz; bool accelerator, qwerty; char renderer, state; } cases[] = {
+        {300, false, true, 1, 0}, {299, false, true, 0, 0}, {0, true, true, 2, 1}, {300, false, false, 1, 0}};
+    for (const auto& c : cases) {
+        machine = {c.mhz, c.accelerator, 0x0409, c.qwerty};
+        MakeDefaultConfig(config, machine);
+        std::string expected = kUsDefaults;
+        expected[4] = c.renderer;
+        expected[12] = c.state;
+        if (!c.qwerty) expected.replace(74, 5, reinterpret_cast<const char*>(azerty), 5);
+        EXPECT_EQ(RecordBytes(), expected) << c.mhz << " " << c.accelerator << " " << c.qwerty;
+    }
+    EXPECT_FALSE(IsQwertyLayout(0xFFFFFFFFu, 0x1E));  // a keyboard without 'q'
+    EXPECT_FALSE(IsQwertyLayout(0x1E, 0x1E));
+    EXPECT_TRUE(IsQwertyLayout(0x10, 0x1E));
 }
 
 TEST_F(ConfigDefaults, LanguageComesFromThePrimarySystemLanguage) {
@@ -77,32 +63,34 @@ TEST_F(ConfigDefaults, LanguageComesFromThePrimarySystemLanguage) {
 
 using ConfigFile = SettingsTest;
 
-TEST_F(ConfigFile, WrongSizesAreReplacedByDefaultsAndWrittenBack) {
+// A file of another size or version, a language outside 0..5, or OpenGL picked in memory
+// on a machine without accelerator give the defaults, written back; a read record keeps
+// its tail.
+TEST_F(ConfigFile, InvalidRecordsGiveTheDefaultsAndValidOnesStay) {
     machine.cpuMHz = 300;
-    for (size_t size : {0u, 127u, 129u}) {
-        MakeDefaultConfig(config, machine);
-        WriteBytes(kConfigPath, std::string(size, '\x07'));
-        config.screenWidth = 1;  // must not survive
+    std::string valid = kUsDefaults;
+    valid[16] = 0x20;  // a width the defaults lack
+    valid.replace(121, 7, "tailtai");
+    const auto changed = [&](size_t offset, int32_t value) {
+        std::string bytes = valid;
+        bytes.replace(offset, 4, reinterpret_cast<const char*>(&value), 4);
+        return bytes;
+    };
+    const std::string defaults = kUsDefaults, defaultsWithTail = kUsDefaults.substr(0, 121) + "tailtai";
+    const struct { std::string stored; int32_t rendererBefore; bool accelerator; std::string loaded; } cases[] = {
+        {"", 0, false, defaults}, {std::string(127, '\x07'), 0, false, defaults}, {valid + "x", 0, false, defaults},
+        {changed(0, 15), 0, false, defaultsWithTail}, {changed(8, 6), 0, false, defaultsWithTail},
+        {changed(8, -1), 0, false, defaultsWithTail}, {valid, RenderOpenGL, false, defaultsWithTail},
+        {valid, RenderOpenGL, true, valid}, {valid, 0, false, valid}};
+    for (const auto& c : cases) {
+        config = GameConfig{};
+        config.renderer = c.rendererBefore;
+        machine.hardware3DAvailable = c.accelerator;
+        WriteBytes(kConfigPath, c.stored);
         LoadConfigRecord(config, machine);
-        EXPECT_EQ(RecordBytes(), kUsDefaults) << size;
-        EXPECT_EQ(ReadBytes(kConfigPath), kUsDefaults) << size;
-    }
-}
-
-TEST_F(ConfigFile, BadVersionOrLanguageResetsTheWholeRecordButKeepsTheTail) {
-    machine.cpuMHz = 300;
-    const struct { size_t offset; int32_t value; } bad[] = {{0, 15}, {8, 6}, {8, -1}};
-    for (const auto& b : bad) {
-        std::string stored = kUsDefaults;
-        const int32_t width = 800;
-        stored.replace(16, 4, reinterpret_cast<const char*>(&width), 4);
-        stored.replace(b.offset, 4, reinterpret_cast<const char*>(&b.value), 4);
-        stored.replace(121, 7, "tailtai");
-        WriteBytes(kConfigPath, stored);
-        LoadConfigRecord(config, machine);
-        const std::string expected = kUsDefaults.substr(0, 121) + "tailtai";
-        EXPECT_EQ(RecordBytes(), expected) << b.offset << " " << b.value;
-        EXPECT_EQ(ReadBytes(kConfigPath), expected);
+        const int row = int(&c - cases);
+        EXPECT_EQ(RecordBytes(), c.loaded) << row;
+        EXPECT_EQ(ReadBytes(kConfigPath), c.loaded == valid ? c.stored : c.loaded) << row;
     }
 }
 
@@ -116,22 +104,6 @@ TEST_F(ConfigFile, ValidRecordLoadsUnchangedAndTailIsCarriedThroughSaves) {
     EXPECT_EQ(RecordBytes(), stored);
     SaveConfigRecord(config);
     EXPECT_EQ(ReadBytes(kConfigPath), stored);
-}
-
-TEST_F(ConfigFile, PreviousRendererOpenGlWithoutAcceleratorRejectsTheFile) {
-    machine.cpuMHz = 300;
-    std::string stored = kUsDefaults;
-    stored[16] = 0x20;  // a width the defaults do not have
-    WriteBytes(kConfigPath, stored);
-    config.renderer = RenderOpenGL;  // picked in memory before the reload
-    LoadConfigRecord(config, machine);
-    EXPECT_EQ(RecordBytes(), kUsDefaults);
-
-    machine.hardware3DAvailable = true;  // with an accelerator the same reload keeps the file
-    config.renderer = RenderOpenGL;
-    WriteBytes(kConfigPath, stored);
-    LoadConfigRecord(config, machine);
-    EXPECT_EQ(RecordBytes(), stored);
 }
 
 TEST_F(ConfigFile, FirstTimeLoadTakesTheFirstIniLanguageAndSavesBothFiles) {
