@@ -163,7 +163,7 @@ TEST_F(DisplayDevices, FifthAndLaterDevicesAreIgnored) {
 TEST_F(DisplayDevices, OverlongNamesAreShortened) {
     ScriptedDevice device = Device(std::string(250, 'x') + "3dfx" + std::string(300, 'y'), 2);
     device.description = std::string(500, 'd');
-    Enumerate({Primary(), device, Device(std::string(253, 'x') + "3dfx", 3)});
+    Enumerate({Primary(), device, Device(std::string(252, 'x') + "3dfx", 3)});
     EXPECT_EQ(Slot(2), std::string(127, 'd') + " 3d1 3dfx1 modes2 guid2");
     EXPECT_EQ(Slot(3), "Board 3d0 3dfx0 modes2 guid3");  // the marker lies beyond 255 characters
 }
