@@ -18,6 +18,7 @@ struct FakeDriver : OpenGl {
     int32_t chosenFormat = 7;
     bool complete = true, wglSetResult = true, gdiSetResult = true, makeCurrentResult = true;
     std::vector<void*> contexts = {kContext};  // one per CreateContext call, in order
+    size_t contextsMade = 0;
     const char* renderer = "Accelerated Renderer 3000";
     std::string calls;
     void* deleted = nullptr;
@@ -30,27 +31,17 @@ struct FakeDriver : OpenGl {
     bool IsComplete() const override { return complete; }
     int32_t ChoosePixelFormat(void*, PixelFormatDescriptor& d) override {
         EXPECT_EQ(d.dwFlags, 0x25u);  // draw to window, OpenGL, double-buffered
-        EXPECT_EQ(d.cColorBits, 16);
         alterDescriptor(d);
         return Log("choose", chosenFormat);
     }
     bool SetPixelFormat(void*, int32_t, const PixelFormatDescriptor&) override { return Log("set", wglSetResult); }
-    bool GdiSetPixelFormat(void*, int32_t, const PixelFormatDescriptor&) override {
-        return Log("gdiset", gdiSetResult);
-    }
+    bool GdiSetPixelFormat(void*, int32_t, const PixelFormatDescriptor&) override { return Log("gdi", gdiSetResult); }
     void* CreateContext(void*) override {
-        void* context = contexts.empty() ? nullptr : contexts.front();
-        if (!contexts.empty()) contexts.erase(contexts.begin());
-        return Log("create", context);
+        return Log("create", contextsMade < contexts.size() ? contexts[contextsMade++] : nullptr);
     }
     bool MakeCurrent(void*, void*) override { return Log("current", makeCurrentResult); }
-    const unsigned char* GetString(uint32_t) override {
-        return Log("string", reinterpret_cast<const unsigned char*>(renderer));
-    }
-    bool DeleteContext(void* context) override {
-        deleted = context;
-        return Log("delete", true);
-    }
+    const unsigned char* GetString(uint32_t) override { return Log("string", (const unsigned char*)renderer); }
+    bool DeleteContext(void* context) override { return deleted = context, Log("delete", true); }
 };
 
 // With checkGdi 0 the chosen format alone decides, and no context is made.
@@ -83,7 +74,7 @@ TEST(OpenGlProbe, JudgesTheFormatAsTheDriverFilledItIn) {
 
 TEST(OpenGlProbe, OutcomeAndCallsFollowTheDriver) {
     const std::string kFull = "choose set create current string delete";
-    const std::string kRetry = "choose set create gdiset create";
+    const std::string kRetry = "choose set create gdi create";
     const struct {
         const char* name;
         void (*script)(FakeDriver&);
@@ -100,7 +91,7 @@ TEST(OpenGlProbe, OutcomeAndCallsFollowTheDriver) {
         {"context after GDI sets the format", [](FakeDriver& d) { d.contexts = {nullptr, kContext}; }, Accelerated,
          kRetry + " current string delete"},
         {"GDI fails the retry", [](FakeDriver& d) { d.contexts.clear(), d.gdiSetResult = false; }, NotAccelerated,
-         "choose set create gdiset"},
+         "choose set create gdi"},
         {"no context on the retry", [](FakeDriver& d) { d.contexts.clear(); }, NotAccelerated, kRetry},
         {"incomplete library", [](FakeDriver& d) { d.complete = false; }, NotAccelerated, ""},
     };
