@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "settings/path_text.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
@@ -20,6 +21,13 @@ TEST(PathText, WritesWholeOrNotAtAll) {
     EXPECT_STREQ(path, "E:\\setup.exe");
     EXPECT_FALSE(JoinPath(path, "E:\\cdrom12", "a.exe"));  // the separator leaves no room
     EXPECT_STREQ(path, "E:\\setup.exe");
+}
+
+TEST(PathText, OnlyAFileThatOpensIsThere) {
+    ScopedInstallDir dir;
+    WriteBytes("readme.txt", "");
+    EXPECT_TRUE(FileOpensForReading("readme.txt"));
+    EXPECT_FALSE(FileOpensForReading("missing.txt"));
 }
 
 }  // namespace
