@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -14,8 +13,10 @@ void* const kContext = &tags[1];
 
 // Scripted OpenGL; every call logs a short name, so a test sees what was called.
 struct FakeDriver : OpenGl {
-    void (*alterDescriptor)(PixelFormatDescriptor&) = [](PixelFormatDescriptor&) {};
-    int32_t chosenFormat = 7;
+    int32_t checkGdi = 1, chosenFormat = 7;
+    uint32_t addFlags = 0, dropFlags = 0;  // how the driver fills in the descriptor
+    uint8_t pixelType = kPfdTypeRgba, colorBits = 16;
+    int8_t layerType = kPfdMainPlane;
     bool complete = true, wglSetResult = true, gdiSetResult = true, makeCurrentResult = true;
     std::vector<void*> contexts = {kContext};  // one per CreateContext call, in order
     size_t contextsMade = 0;
@@ -31,7 +32,9 @@ struct FakeDriver : OpenGl {
     bool IsComplete() const override { return complete; }
     int32_t ChoosePixelFormat(void*, PixelFormatDescriptor& d) override {
         EXPECT_EQ(d.dwFlags, 0x25u);  // draw to window, OpenGL, double-buffered
-        alterDescriptor(d);
+        EXPECT_EQ(d.cColorBits, 16);
+        d.dwFlags = (d.dwFlags | addFlags) & ~dropFlags;
+        d.iPixelType = pixelType, d.cColorBits = colorBits, d.iLayerType = layerType;
         return Log("choose", chosenFormat);
     }
     bool SetPixelFormat(void*, int32_t, const PixelFormatDescriptor&) override { return Log("set", wglSetResult); }
@@ -44,37 +47,8 @@ struct FakeDriver : OpenGl {
     bool DeleteContext(void* context) override { return deleted = context, Log("delete", true); }
 };
 
-// With checkGdi 0 the chosen format alone decides, and no context is made.
-TEST(OpenGlProbe, JudgesTheFormatAsTheDriverFilledItIn) {
-    using D = PixelFormatDescriptor;
-    const struct {
-        void (*alter)(D&);
-        OpenGlProbeResult result;
-    } cases[] = {
-        {[](D&) {}, Accelerated},
-        {[](D& d) { d.dwFlags |= kPfdGenericFormat | kPfdGenericAccelerated; }, Accelerated},
-        {[](D& d) { d.dwFlags |= kPfdGenericFormat; }, FormatRejected},
-        {[](D& d) { d.dwFlags &= ~kPfdSupportOpenGl; }, FormatRejected},
-        {[](D& d) { d.dwFlags &= ~kPfdDoubleBuffer; }, FormatRejected},
-        {[](D& d) { d.iPixelType = 1; }, FormatRejected},
-        {[](D& d) { d.cColorBits = 32; }, FormatRejected},
-        {[](D& d) { d.iLayerType = 1; }, FormatRejected},
-    };
-    for (size_t i = 0; i < std::size(cases); ++i) {
-        FakeDriver gl;
-        gl.alterDescriptor = cases[i].alter;
-        EXPECT_EQ(RunOpenGlProbe(gl, kDc, 0), cases[i].result) << i;
-        EXPECT_EQ(gl.calls, "choose") << i;
-    }
-    FakeDriver noFormat;
-    noFormat.chosenFormat = 0;
-    EXPECT_EQ(RunOpenGlProbe(noFormat, kDc, 1), FormatRejected);
-    EXPECT_EQ(noFormat.calls, "choose");
-}
-
 TEST(OpenGlProbe, OutcomeAndCallsFollowTheDriver) {
-    const std::string kFull = "choose set create current string delete";
-    const std::string kRetry = "choose set create gdi create";
+    const std::string kFull = "choose set create current string delete", kRetry = "choose set create gdi create";
     const struct {
         const char* name;
         void (*script)(FakeDriver&);
@@ -82,6 +56,16 @@ TEST(OpenGlProbe, OutcomeAndCallsFollowTheDriver) {
         std::string calls;
     } cases[] = {
         {"accelerated", [](FakeDriver&) {}, Accelerated, kFull},
+        {"checkGdi 0: the format is enough", [](FakeDriver& d) { d.checkGdi = 0; }, Accelerated, "choose"},
+        {"no format", [](FakeDriver& d) { d.chosenFormat = 0; }, FormatRejected, "choose"},
+        {"generic format", [](FakeDriver& d) { d.addFlags = kPfdGenericFormat; }, FormatRejected, "choose"},
+        {"generic accelerated format",
+         [](FakeDriver& d) { d.addFlags = kPfdGenericFormat | kPfdGenericAccelerated; }, Accelerated, kFull},
+        {"no OpenGL", [](FakeDriver& d) { d.dropFlags = kPfdSupportOpenGl; }, FormatRejected, "choose"},
+        {"single buffer", [](FakeDriver& d) { d.dropFlags = kPfdDoubleBuffer; }, FormatRejected, "choose"},
+        {"colour index", [](FakeDriver& d) { d.pixelType = 1; }, FormatRejected, "choose"},
+        {"32 bits", [](FakeDriver& d) { d.colorBits = 32; }, FormatRejected, "choose"},
+        {"overlay plane", [](FakeDriver& d) { d.layerType = 1; }, FormatRejected, "choose"},
         {"generic name in another case", [](FakeDriver& d) { d.renderer = "gdi GENERIC"; }, Accelerated, kFull},
         {"software renderer", [](FakeDriver& d) { d.renderer = "Microsoft GDI Generic"; }, NotAccelerated, kFull},
         {"no renderer string", [](FakeDriver& d) { d.renderer = nullptr; }, NotAccelerated, kFull},
@@ -98,7 +82,7 @@ TEST(OpenGlProbe, OutcomeAndCallsFollowTheDriver) {
     for (const auto& c : cases) {
         FakeDriver gl;
         c.script(gl);
-        EXPECT_EQ(RunOpenGlProbe(gl, kDc, 1), c.result) << c.name;
+        EXPECT_EQ(RunOpenGlProbe(gl, kDc, gl.checkGdi), c.result) << c.name;
         EXPECT_EQ(gl.calls, c.calls) << c.name;
         EXPECT_EQ(gl.deleted, c.calls.find("delete") != std::string::npos ? kContext : nullptr) << c.name;
     }
