@@ -14,22 +14,22 @@ using Mode = std::tuple<uint32_t, uint32_t, uint32_t>;
 struct ScriptedDevice {
     std::string driverName;
     uint8_t id = 0;  // 0: the primary device, which DirectDraw names by a null GUID
-    std::vector<Mode> modes = {{640, 480, 16}, {800, 600, 16}};
-    std::string description = "Board";
     bool createFails = false, cooperativeLevelFails = false;
+    std::string description = "Board";
+    std::vector<Mode> modes = {{640, 480, 16}, {800, 600, 16}};
 };
+const ScriptedDevice kPrimary = {"display"};
 
-// DirectDraw with scripted devices, itself the one object it hands out; every object
-// handed out must come back released.
-class ScriptedDisplays : public DisplaySystem, public DirectDrawObject {
-public:
+// DirectDraw with scripted devices, itself the one object it hands out.
+struct ScriptedDisplays : DisplaySystem, DirectDrawObject {
     std::vector<ScriptedDevice> devices;
     OpenGlProbeResult probeResult = NotAccelerated;
     int probes = 0, created = 0, released = 0, modesTaken = 0;
+    ScriptedDevice* current = nullptr;
 
     void EnumerateDevices(DisplayEnumeration& enumeration) override {
         for (ScriptedDevice& device : devices) {
-            m_current = &device;
+            current = &device;
             DeviceGuid guid{};
             guid.bytes[0] = device.id;
             EXPECT_TRUE(HandleDisplayDevice(enumeration, device.id ? &guid : nullptr, device.description.c_str(),
@@ -37,140 +37,97 @@ public:
         }
     }
     DirectDrawObject* CreateDirectDraw(const DeviceGuid*) override {
-        created += !m_current->createFails;
-        return m_current->createFails ? nullptr : this;
+        created += !current->createFails;
+        return current->createFails ? nullptr : this;
     }
-    OpenGlProbeResult ProbePrimaryOpenGl() override {
-        ++probes;
-        return probeResult;
-    }
-    bool SetNormalCooperativeLevel() override { return !m_current->cooperativeLevelFails; }
+    OpenGlProbeResult ProbePrimaryOpenGl() override { return ++probes, probeResult; }
+    bool SetNormalCooperativeLevel() override { return !current->cooperativeLevelFails; }
     void EnumerateModes(DisplayEnumeration& enumeration) override {
-        for (const Mode& m : m_current->modes) {
+        for (const Mode& m : current->modes)
             if (!HandleDisplayMode(enumeration, std::get<0>(m), std::get<1>(m), std::get<2>(m))) break;
-            ++modesTaken;
-        }
+            else ++modesTaken;
     }
     void Release() override { ++released; }
-
-private:
-    ScriptedDevice* m_current = nullptr;
 };
 
-ScriptedDevice Device(const std::string& driverName, uint8_t id) { return {driverName, id}; }
-ScriptedDevice Primary() { return Device("display", 0); }
-
-DisplayScan scan;
-
-// One slot as text: description, 3D flag, 3dfx flag, mode count, first GUID byte.
-std::string Slot(int slot) {
-    const DisplayDevice& d = scan.devices[slot];
-    return std::string(d.description) + " 3d" + std::to_string(d.hardware3D) + " 3dfx" + std::to_string(d.is3dfxDriver) +
-           " modes" + std::to_string(d.modeCount) + " guid" + std::to_string(d.guid.bytes[0]);
-}
-// What the enumeration found besides the slots: device count, hardware3DAvailable, and
-// whether the primary display is accelerated.
-std::string Globals() {
-    return std::to_string(scan.deviceCount) + " available" + std::to_string(scan.hardware3DAvailable) + " state" +
-           std::to_string(scan.primaryAccelerated ? 1 : 0);
-}
-
-std::vector<Mode> ModesOf(const DisplayDevice& d) {
-    std::vector<Mode> modes;
-    for (int i = 0; i < d.modeCount; ++i)
-        modes.emplace_back(uint32_t(d.modeWidth[i]), uint32_t(d.modeHeight[i]), uint32_t(d.modeBitsPerPixel[i]));
-    return modes;
-}
-
-class DisplayDevices : public ::testing::Test {
-protected:
-    void SetUp() override { scan = DisplayScan{}; }
-    void Enumerate(std::vector<ScriptedDevice> devices) {
-        displays.devices = std::move(devices);
-        ScanDisplayDevices(displays, scan);
-        EXPECT_EQ(displays.released, displays.created);
-    }
-
-    ScriptedDisplays displays;
-};
-
-TEST_F(DisplayDevices, OneDeviceFillsSlotOneSortedByAreaPlusDepthAndEarlierStateIsCleared) {
-    for (DisplayDevice& slot : scan.devices) slot.hardware3D = slot.is3dfxDriver = slot.guid.bytes[0] = 1;
-    scan.deviceCount = 3;
-    ScriptedDevice primary = Primary();
-    primary.modes = {{1024, 768, 8}, {320, 240, 32}, {800, 600, 16}, {320, 240, 8}, {640, 480, 32}};
-    displays.probeResult = Accelerated;
-    Enumerate({primary});
-    EXPECT_EQ(Globals(), "1 available1 state1");
-    EXPECT_EQ(Slot(1), "Board 3d1 3dfx0 modes5 guid0");
-    EXPECT_EQ(ModesOf(scan.devices[1]),
-              (std::vector<Mode>{{320, 240, 8}, {320, 240, 32}, {640, 480, 32}, {800, 600, 16}, {1024, 768, 8}}));
-    EXPECT_EQ(Slot(2), " 3d0 3dfx0 modes0 guid0");
-}
-
-TEST_F(DisplayDevices, SecondaryDecidesAvailabilityAndA3dfxDriverInAnyCaseCarriesTheRenderer) {
-    for (const char* driver : {"3dfxvs.drv", "Voodoo 3DFX Interactive"}) {
-        SetUp();
-        Enumerate({Primary(), Device(driver, 7)});
-        EXPECT_EQ(Globals(), "2 available1 state0") << driver;
-        EXPECT_EQ(Slot(2), "Board 3d1 3dfx1 modes2 guid7") << driver;
-    }
-    displays.probeResult = Accelerated;
-    Enumerate({Primary(), Device("plain.drv", 2)});
-    EXPECT_EQ(Globals(), "2 available0 state1");
-    EXPECT_EQ(Slot(1), "Board 3d1 3dfx0 modes2 guid0");
-    EXPECT_EQ(Slot(2), "Board 3d0 3dfx0 modes2 guid2");
-    EXPECT_EQ(displays.probes, 3);  // the primary device only, once per enumeration
-}
-
-TEST_F(DisplayDevices, DeviceWithoutDirectDrawObjectKeepsItsSlot) {
-    ScriptedDevice noObject = Device("3dfx.drv", 2), noCooperation = Device("3dfx.drv", 3);
-    noObject.createFails = noCooperation.cooperativeLevelFails = true;
-    Enumerate({Primary(), noObject, noCooperation});
-    EXPECT_EQ(Globals(), "3 available0 state0");  // the 3dfx verdict would have set it
-    EXPECT_EQ(Slot(2) + "," + Slot(3), " 3d0 3dfx1 modes0 guid0, 3d0 3dfx1 modes0 guid0");
-
-    displays.probeResult = FormatRejected;  // the primary keeps its slot, without name or modes
-    Enumerate({Primary()});
-    EXPECT_EQ(Slot(1), " 3d0 3dfx0 modes0 guid0");
+// Scans from a table full of an earlier scan's leftovers; every object must come back released.
+DisplayScan Scan(ScriptedDisplays& displays, uint8_t availableBefore = 0) {
+    DisplayScan scan;
+    std::memset(&scan, 1, sizeof scan);
+    scan.hardware3DAvailable = availableBefore;
+    ScanDisplayDevices(displays, scan);
     EXPECT_EQ(displays.released, displays.created);
-
-    scan.hardware3DAvailable = 1;  // no display system at all: nothing changes
-    Enumerate({});
-    EXPECT_EQ(Globals(), "0 available1 state0");
+    return scan;
 }
 
-TEST_F(DisplayDevices, ManyModesKeepTheFirst128Sorted) {
-    ScriptedDevice primary = Primary();
-    primary.modes.clear();
-    for (uint32_t i = 0; i < 200; ++i) primary.modes.emplace_back(2000 - i, 1000, 32);
-    Enumerate({primary});
-    EXPECT_EQ(displays.modesTaken, 128);
-    const std::vector<Mode> kept = ModesOf(scan.devices[1]);
-    EXPECT_EQ(kept.size() == 128 ? kept.front() : Mode(), Mode(2000 - 127, 1000, 32));
+// A slot as text: its description, "3d" and "3dfx" when set, its mode count and first GUID byte.
+std::string Slot(const DisplayDevice& d) {
+    return std::string(d.description) + (d.hardware3D ? " 3d" : "") + (d.is3dfxDriver ? " 3dfx" : "") + " m" +
+           std::to_string(d.modeCount) + " g" + std::to_string(d.guid.bytes[0]);
 }
 
-TEST_F(DisplayDevices, FifthAndLaterDevicesAreIgnored) {
-    std::vector<ScriptedDevice> devices = {Primary()};
-    for (uint8_t id = 2; id <= 6; ++id) devices.push_back(Device(id == 5 ? "plain" : "3dfx", id));
-    Enumerate(devices);
-    EXPECT_EQ(Globals(), "4 available1 state0");  // the fifth device's plain driver was never looked at
-    EXPECT_EQ(displays.created, 4);
-    EXPECT_EQ(Slot(0), " 3d0 3dfx0 modes0 guid0");
-    EXPECT_EQ(Slot(4), "Board 3d1 3dfx1 modes2 guid4");  // the last slot gets its modes
+TEST(DisplayDevices, SlotsAndAvailabilityFollowTheDevices) {
+    const std::string kBoard = "Board m2 g0,", k3dfx = "Board 3d 3dfx m2 g";
+    const ScriptedDevice noObject = {"3dfx", 2, true}, noCooperation = {"3dfx", 3, false, true};
+    ScriptedDevice longNames = {std::string(250, 'x') + "3dfx" + std::string(300, 'y'), 2};
+    longNames.description = std::string(500, 'd');
+    const struct {
+        const char* name;
+        std::vector<ScriptedDevice> devices;
+        OpenGlProbeResult probe;
+        uint8_t availableBefore;
+        std::string found;  // device count, available, primaryAccelerated: the filled slots
+    } cases[] = {
+        {"no display system", {}, Accelerated, 1, "0 1 0:"},
+        {"accelerated primary", {kPrimary}, Accelerated, 0, "1 1 1: Board 3d m2 g0"},
+        {"rejected primary format", {kPrimary}, FormatRejected, 1, "1 1 0:  m0 g0"},
+        {"3dfx secondary", {kPrimary, {"3dfxvs.drv", 7}}, NotAccelerated, 0, "2 1 0: " + kBoard + k3dfx + "7"},
+        {"3dfx in capitals", {kPrimary, {"Voodoo 3DFX", 7}}, NotAccelerated, 0, "2 1 0: " + kBoard + k3dfx + "7"},
+        {"Monster board", {kPrimary, {"MNSTR2.drv", 7}}, NotAccelerated, 0, "2 1 0: " + kBoard + k3dfx + "7"},
+        {"plain secondary decides last", {kPrimary, {"plain", 2}}, Accelerated, 0,
+         "2 0 1: Board 3d m2 g0,Board m2 g2"},
+        {"no DirectDraw object", {kPrimary, noObject, noCooperation}, NotAccelerated, 0,
+         "3 0 0: " + kBoard + " 3dfx m0 g0, 3dfx m0 g0"},
+        {"fifth and later ignored", {kPrimary, {"3dfx", 2}, {"3dfx", 3}, {"3dfx", 4}, {"plain", 5}, {"3dfx", 6}},
+         NotAccelerated, 0, "4 1 0: " + kBoard + k3dfx + "2," + k3dfx + "3," + k3dfx + "4"},
+        {"overlong names", {kPrimary, longNames, {std::string(253, 'x') + "3dfx", 3}}, NotAccelerated, 0,
+         "3 0 0: " + kBoard + std::string(127, 'd') + " 3d 3dfx m2 g2,Board m2 g3"},  // 3dfx beyond 255 characters
+    };
+    const DisplayDevice kZero{};
+    for (const auto& c : cases) {
+        ScriptedDisplays displays;
+        displays.devices = c.devices;
+        displays.probeResult = c.probe;
+        const DisplayScan scan = Scan(displays, c.availableBefore);
+        std::string found = std::to_string(scan.deviceCount) + " " + std::to_string(scan.hardware3DAvailable) + " " +
+                            std::to_string(scan.primaryAccelerated) + ":";
+        for (int slot = 1; slot <= scan.deviceCount; ++slot) found += (slot > 1 ? "," : " ") + Slot(scan.devices[slot]);
+        EXPECT_EQ(found, c.found) << c.name;
+        for (int slot = 0; slot < kDisplayDeviceSlots; ++slot)
+            EXPECT_TRUE((slot > 0 && slot <= scan.deviceCount) ||
+                        !std::memcmp(&scan.devices[slot], &kZero, sizeof kZero))
+                << c.name << ": leftovers in slot " << slot;
+        EXPECT_EQ(displays.probes, c.devices.empty() ? 0 : 1) << c.name;  // the primary device only
+    }
 }
 
-TEST_F(DisplayDevices, OverlongNamesAreShortened) {
-    ScriptedDevice device = Device(std::string(250, 'x') + "3dfx" + std::string(300, 'y'), 2);
-    device.description = std::string(500, 'd');
-    Enumerate({Primary(), device, Device(std::string(252, 'x') + "3dfx", 3)});
-    EXPECT_EQ(Slot(2), std::string(127, 'd') + " 3d1 3dfx1 modes2 guid2");
-    EXPECT_EQ(Slot(3), "Board 3d0 3dfx0 modes2 guid3");  // the marker lies beyond 255 characters
-}
-
-TEST(SupportedResolution, OnlyTheFiveGameSizes) {
-    EXPECT_EQ(IsSupportedResolution(640, 480) + IsSupportedResolution(1024, 768) + IsSupportedResolution(320, 240), 3);
-    EXPECT_EQ(IsSupportedResolution(640, 400) + IsSupportedResolution(1280, 1024) + IsSupportedResolution(480, 640), 0);
+TEST(DisplayDevices, ModesSortByAreaPlusDepthAndStopAt128) {
+    ScriptedDisplays displays;
+    displays.devices = {kPrimary, {"3dfx", 2}};
+    displays.devices[0].modes = {{1024, 768, 8}, {320, 240, 32}, {800, 600, 16}, {320, 240, 8}, {640, 480, 32}};
+    for (uint32_t i = 0; i < 200; ++i) displays.devices[1].modes.emplace_back(2000 - i, 1000, 32);
+    const DisplayScan scan = Scan(displays);
+    std::vector<Mode> modes[3];
+    for (int slot : {1, 2})
+        for (int i = 0; i < scan.devices[slot].modeCount; ++i)
+            modes[slot].emplace_back(scan.devices[slot].modeWidth[i], scan.devices[slot].modeHeight[i],
+                                     scan.devices[slot].modeBitsPerPixel[i]);
+    EXPECT_EQ(modes[1], (std::vector<Mode>{{320, 240, 8}, {320, 240, 32}, {640, 480, 32}, {800, 600, 16},
+                                           {1024, 768, 8}}));
+    EXPECT_EQ(displays.modesTaken, 5 + 128);
+    ASSERT_EQ(modes[2].size(), 128u);
+    EXPECT_EQ(modes[2].front(), Mode(640, 480, 16));  // the first two scripted modes are the smallest
+    EXPECT_EQ(modes[2].back(), Mode(2000, 1000, 32));
 }
 
 }  // namespace

@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <functional>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -14,118 +11,81 @@ int tags[2];
 void* const kDc = &tags[0];
 void* const kContext = &tags[1];
 
-// Scripted OpenGL; each call logs its entry point's name so a test sees what was called.
+// Scripted OpenGL; every call logs a short name, so a test sees what was called.
 struct FakeDriver : OpenGl {
-    std::function<void(PixelFormatDescriptor&)> alterDescriptor = [](PixelFormatDescriptor&) {};
-    int32_t chosenFormat = 7;
-    bool complete = true, makeCurrentResult = true, setFormatResult = true, gdiSetFormatResult = true;
-    std::vector<void*> contexts = {kContext};  // one per wglCreateContext call, in order
+    int32_t checkGdi = 1, chosenFormat = 7;
+    uint32_t addFlags = 0, dropFlags = 0;  // how the driver fills in the descriptor
+    uint8_t pixelType = kPfdTypeRgba, colorBits = 16;
+    int8_t layerType = kPfdMainPlane;
+    bool complete = true, wglSetResult = true, gdiSetResult = true, makeCurrentResult = true;
+    std::vector<void*> contexts = {kContext};  // one per CreateContext call, in order
+    size_t contextsMade = 0;
     const char* renderer = "Accelerated Renderer 3000";
-    std::string calls;  // the entry points called, in order
+    std::string calls;
     void* deleted = nullptr;
 
     template <class R>
     R Log(const char* name, R result) {
-        calls += calls.empty() ? name : std::string(" ") + name;
+        calls += (calls.empty() ? "" : " ") + std::string(name);
         return result;
     }
     bool IsComplete() const override { return complete; }
     int32_t ChoosePixelFormat(void*, PixelFormatDescriptor& d) override {
         EXPECT_EQ(d.dwFlags, 0x25u);  // draw to window, OpenGL, double-buffered
         EXPECT_EQ(d.cColorBits, 16);
-        alterDescriptor(d);
-        return Log("wglChoosePixelFormat", chosenFormat);
+        d.dwFlags = (d.dwFlags | addFlags) & ~dropFlags;
+        d.iPixelType = pixelType, d.cColorBits = colorBits, d.iLayerType = layerType;
+        return Log("choose", chosenFormat);
     }
-    bool SetPixelFormat(void*, int32_t, const PixelFormatDescriptor&) override {
-        return Log("wglSetPixelFormat", setFormatResult);
-    }
-    bool GdiSetPixelFormat(void*, int32_t, const PixelFormatDescriptor&) override {
-        return Log("SetPixelFormat", gdiSetFormatResult);
-    }
+    bool SetPixelFormat(void*, int32_t, const PixelFormatDescriptor&) override { return Log("set", wglSetResult); }
+    bool GdiSetPixelFormat(void*, int32_t, const PixelFormatDescriptor&) override { return Log("gdi", gdiSetResult); }
     void* CreateContext(void*) override {
-        void* context = nullptr;
-        if (!contexts.empty()) context = contexts.front(), contexts.erase(contexts.begin());
-        return Log("wglCreateContext", context);
+        return Log("create", contextsMade < contexts.size() ? contexts[contextsMade++] : nullptr);
     }
-    bool MakeCurrent(void*, void*) override { return Log("wglMakeCurrent", makeCurrentResult); }
-    const unsigned char* GetString(uint32_t) override {
-        return Log("glGetString", reinterpret_cast<const unsigned char*>(renderer));
-    }
-    bool DeleteContext(void* context) override {
-        deleted = context;
-        return Log("wglDeleteContext", true);
-    }
+    bool MakeCurrent(void*, void*) override { return Log("current", makeCurrentResult); }
+    const unsigned char* GetString(uint32_t) override { return Log("string", (const unsigned char*)renderer); }
+    bool DeleteContext(void* context) override { return deleted = context, Log("delete", true); }
 };
 
-TEST(OpenGlProbe, RejectsAFormatThatIsNotChosenOrFailsATest) {
-    const std::function<void(PixelFormatDescriptor&)> alterations[] = {
-        [](PixelFormatDescriptor& d) { d.dwFlags &= ~kPfdSupportOpenGl; },
-        [](PixelFormatDescriptor& d) { d.dwFlags |= kPfdGenericFormat; },
-        [](PixelFormatDescriptor& d) { d.dwFlags &= ~kPfdDoubleBuffer; },
-        [](PixelFormatDescriptor& d) { d.iPixelType = 1; },
-        [](PixelFormatDescriptor& d) { d.cColorBits = 32; },
-        [](PixelFormatDescriptor& d) { d.iLayerType = 1; },
-        [](PixelFormatDescriptor&) {},  // a good descriptor, but no format: see below
-    };
-    for (size_t i = 0; i < std::size(alterations); ++i) {
-        FakeDriver rejecting;
-        rejecting.alterDescriptor = alterations[i];
-        if (i + 1 == std::size(alterations)) rejecting.chosenFormat = 0;
-        EXPECT_EQ(RunOpenGlProbe(rejecting, kDc, 1), FormatRejected) << i;
-        EXPECT_EQ(rejecting.calls, "wglChoosePixelFormat") << i;
-    }
-}
-
 TEST(OpenGlProbe, OutcomeAndCallsFollowTheDriver) {
-    const std::string kFull = "wglChoosePixelFormat wglSetPixelFormat wglCreateContext wglMakeCurrent glGetString "
-                              "wglDeleteContext";
+    const std::string kFull = "choose set create current string delete", kRetry = "choose set create gdi create";
     const struct {
         const char* name;
-        std::function<void(FakeDriver&)> script;
-        int32_t checkGdi;
+        void (*script)(FakeDriver&);
         OpenGlProbeResult result;
         std::string calls;
     } cases[] = {
-        {"accelerated", [](FakeDriver&) {}, 1, Accelerated, kFull},
-        {"checkGdi 0: no context", [](FakeDriver& d) { d.renderer = "GDI Generic"; }, 0, Accelerated,
-         "wglChoosePixelFormat"},
-        {"second context after GDI sets the format", [](FakeDriver& d) { d.contexts = {nullptr, kContext}; }, 1,
-         Accelerated,
-         "wglChoosePixelFormat wglSetPixelFormat wglCreateContext SetPixelFormat wglCreateContext wglMakeCurrent "
-         "glGetString wglDeleteContext"},
-        {"generic name in another case", [](FakeDriver& d) { d.renderer = "gdi GENERIC"; }, 1, Accelerated, kFull},
-        {"software renderer", [](FakeDriver& d) { d.renderer = "Microsoft Corporation GDI Generic"; }, 1,
-         NotAccelerated, kFull},
-        {"context not made current, still deleted", [](FakeDriver& d) { d.makeCurrentResult = false; }, 1,
-         NotAccelerated, "wglChoosePixelFormat wglSetPixelFormat wglCreateContext wglMakeCurrent wglDeleteContext"},
-        {"no renderer string", [](FakeDriver& d) { d.renderer = nullptr; }, 1, NotAccelerated, kFull},
-        {"a generic format that is accelerated",
-         [](FakeDriver& d) {
-             d.alterDescriptor = [](PixelFormatDescriptor& f) { f.dwFlags |= kPfdGenericFormat | kPfdGenericAccelerated; };
-         },
-         1, Accelerated, kFull},
-        {"format not set", [](FakeDriver& d) { d.setFormatResult = false; }, 1, NotAccelerated,
-         "wglChoosePixelFormat wglSetPixelFormat"},
-        {"GDI refuses the format too", [](FakeDriver& d) { d.contexts = {}, d.gdiSetFormatResult = false; }, 1,
-         NotAccelerated, "wglChoosePixelFormat wglSetPixelFormat wglCreateContext SetPixelFormat"},
-        {"no second context either", [](FakeDriver& d) { d.contexts = {}; }, 1, NotAccelerated,
-         "wglChoosePixelFormat wglSetPixelFormat wglCreateContext SetPixelFormat wglCreateContext"},
+        {"accelerated", [](FakeDriver&) {}, Accelerated, kFull},
+        {"checkGdi 0: the format is enough", [](FakeDriver& d) { d.checkGdi = 0; }, Accelerated, "choose"},
+        {"no format", [](FakeDriver& d) { d.chosenFormat = 0; }, FormatRejected, "choose"},
+        {"generic format", [](FakeDriver& d) { d.addFlags = kPfdGenericFormat; }, FormatRejected, "choose"},
+        {"generic accelerated format",
+         [](FakeDriver& d) { d.addFlags = kPfdGenericFormat | kPfdGenericAccelerated; }, Accelerated, kFull},
+        {"no OpenGL", [](FakeDriver& d) { d.dropFlags = kPfdSupportOpenGl; }, FormatRejected, "choose"},
+        {"single buffer", [](FakeDriver& d) { d.dropFlags = kPfdDoubleBuffer; }, FormatRejected, "choose"},
+        {"colour index", [](FakeDriver& d) { d.pixelType = 1; }, FormatRejected, "choose"},
+        {"32 bits", [](FakeDriver& d) { d.colorBits = 32; }, FormatRejected, "choose"},
+        {"overlay plane", [](FakeDriver& d) { d.layerType = 1; }, FormatRejected, "choose"},
+        {"generic name in another case", [](FakeDriver& d) { d.renderer = "gdi GENERIC"; }, Accelerated, kFull},
+        {"software renderer", [](FakeDriver& d) { d.renderer = "Microsoft GDI Generic"; }, NotAccelerated, kFull},
+        {"no renderer string", [](FakeDriver& d) { d.renderer = nullptr; }, NotAccelerated, kFull},
+        {"not made current, still deleted", [](FakeDriver& d) { d.makeCurrentResult = false; }, NotAccelerated,
+         "choose set create current delete"},
+        {"format not set", [](FakeDriver& d) { d.wglSetResult = false; }, NotAccelerated, "choose set"},
+        {"context after GDI sets the format", [](FakeDriver& d) { d.contexts = {nullptr, kContext}; }, Accelerated,
+         kRetry + " current string delete"},
+        {"GDI fails the retry", [](FakeDriver& d) { d.contexts.clear(), d.gdiSetResult = false; }, NotAccelerated,
+         "choose set create gdi"},
+        {"no context on the retry", [](FakeDriver& d) { d.contexts.clear(); }, NotAccelerated, kRetry},
+        {"incomplete library", [](FakeDriver& d) { d.complete = false; }, NotAccelerated, ""},
     };
     for (const auto& c : cases) {
-        FakeDriver scripted;
-        c.script(scripted);
-        EXPECT_EQ(RunOpenGlProbe(scripted, kDc, c.checkGdi), c.result) << c.name;
-        EXPECT_EQ(scripted.calls, c.calls) << c.name;
-        const bool deletes = c.calls.find("wglDeleteContext") != std::string::npos;
-        EXPECT_EQ(scripted.deleted, deletes ? kContext : nullptr) << c.name;
+        FakeDriver gl;
+        c.script(gl);
+        EXPECT_EQ(RunOpenGlProbe(gl, kDc, gl.checkGdi), c.result) << c.name;
+        EXPECT_EQ(gl.calls, c.calls) << c.name;
+        EXPECT_EQ(gl.deleted, c.calls.find("delete") != std::string::npos ? kContext : nullptr) << c.name;
     }
-}
-
-TEST(OpenGlProbe, IncompleteLibraryIsNeverCalled) {
-    FakeDriver incomplete;
-    incomplete.complete = false;
-    EXPECT_EQ(RunOpenGlProbe(incomplete, kDc, 1), NotAccelerated);
-    EXPECT_TRUE(incomplete.calls.empty());
 }
 
 }  // namespace

@@ -10,19 +10,15 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
+// The items' texts; each item's data must name the same size.
 Texts TextsOf(const std::vector<ResolutionItem>& items) {
     Texts texts;
-    for (const ResolutionItem& item : items) texts.push_back(item.text);
-    return texts;
-}
-
-void SetModes(DisplayDevice& device, std::vector<std::vector<int32_t>> modes) {
-    device.modeCount = int32_t(modes.size());
-    for (size_t i = 0; i < modes.size(); ++i) {
-        device.modeWidth[i] = modes[i][0];
-        device.modeHeight[i] = modes[i][1];
-        device.modeBitsPerPixel[i] = modes[i][2];
+    for (const ResolutionItem& item : items) {
+        texts.push_back(item.text);
+        EXPECT_EQ(std::to_string(ItemDataWidth(item.data)) + " X " + std::to_string(ItemDataHeight(item.data)),
+                  item.text);
     }
+    return texts;
 }
 
 TEST(VideoOptionsLists, HardwareItemAndWindowFollowTheDevicesInSlotOneAndTwo) {
@@ -43,26 +39,37 @@ TEST(VideoOptionsLists, HardwareItemAndWindowFollowTheDevicesInSlotOneAndTwo) {
     EXPECT_EQ(RendererItems(devices), all);
 
     EXPECT_EQ(RendererItemToSelect(2, 3), 2);
-    EXPECT_EQ(RendererItemToSelect(0, 2), 0);  // the slow software renderer
+    EXPECT_EQ(RendererItemToSelect(0, 3), 0);
     EXPECT_EQ(RendererItemToSelect(2, 2), 0);  // OpenGL stored, no 3D device: slow software
     EXPECT_EQ(RendererItemToSelect(INT32_MIN, 3), kNoItem);
 }
 
+// The window and its frame must fit on the desktop with room to spare both ways.
 TEST(VideoOptionsLists, WindowedSizesAreStrictlySmallerThanTheDesktop) {
     EXPECT_EQ(TextsOf(WindowedResolutions(1024, 768)), (Texts{"320 X 240", "512 X 384", "640 X 480", "800 X 600"}));
-    EXPECT_TRUE(WindowedResolutions(320, 240).empty());
     EXPECT_EQ(TextsOf(WindowedResolutions(768, 1024)), (Texts{"320 X 240", "512 X 384", "640 X 480"}));  // portrait
+    EXPECT_EQ(TextsOf(WindowedResolutions(1600, 480)), (Texts{"320 X 240", "512 X 384"}));
+    EXPECT_TRUE(WindowedResolutions(320, 240).empty());
 }
 
 TEST(VideoOptionsLists, FullScreenListsThePrimary16BitModesOfTheFiveSizes) {
     DisplayDeviceTable devices = {};
-    SetModes(devices[1], {{320, 200, 16}, {320, 240, 8}, {320, 240, 16}, {640, 400, 16}, {640, 480, 32},
-                          {640, 480, 16}, {800, 600, 24}, {1024, 768, 16}, {1280, 1024, 16}});
-    SetModes(devices[2], {{800, 600, 16}});  // the second device's modes are never offered
+    const int32_t modes[][3] = {{320, 200, 16}, {320, 240, 8}, {320, 240, 16}, {640, 400, 16}, {480, 640, 16},
+                                {640, 480, 32}, {640, 480, 16}, {800, 600, 24}, {1024, 768, 16}, {1280, 1024, 16}};
+    for (const auto& m : modes) {
+        DisplayDevice& primary = devices[1];
+        primary.modeWidth[primary.modeCount] = m[0];
+        primary.modeHeight[primary.modeCount] = m[1];
+        primary.modeBitsPerPixel[primary.modeCount++] = m[2];
+    }
+    devices[2].modeCount = 1;  // the second device's modes are never offered
+    devices[2].modeWidth[0] = 800, devices[2].modeHeight[0] = 600, devices[2].modeBitsPerPixel[0] = 16;
     EXPECT_EQ(TextsOf(FullScreenResolutions(2, devices)), (Texts{"320 X 240", "640 X 480", "1024 X 768"}));
     EXPECT_TRUE(FullScreenResolutions(kNoItem, devices).empty());
+    EXPECT_TRUE(FullScreenResolutions(3, devices).empty());
     devices[2].is3dfxDriver = 1;  // the 3dfx board with the hardware renderer stops below 1024 wide
     EXPECT_EQ(TextsOf(FullScreenResolutions(2, devices)), (Texts{"320 X 240", "640 X 480"}));
+    EXPECT_EQ(TextsOf(FullScreenResolutions(1, devices)), (Texts{"320 X 240", "640 X 480", "1024 X 768"}));
 
     devices[1].modeCount = -5;
     EXPECT_TRUE(FullScreenResolutions(0, devices).empty());

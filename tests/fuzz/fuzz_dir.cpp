@@ -1,40 +1,36 @@
 #include "tests/fuzz/fuzz_dir.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <string>
-#include <unistd.h>
-#include <sys/stat.h>
+#include <fstream>
+#include <iterator>
+
+namespace fs = std::filesystem;
 
 namespace {
-char folder[] = "/tmp/quimbo-fuzz-XXXXXX";
-
-// The fuzzer ends by exit(): the folder goes with it.
-void RemoveFolder() { std::filesystem::remove_all(folder); }
+fs::path installDir;
+void RemoveInstallDir() {
+    std::error_code ignored;
+    fs::remove_all(installDir, ignored);
+}
 }  // namespace
 
 void EnterFuzzInstallDir() {
-    static bool entered = false;
-    if (entered) return;
-    if (!mkdtemp(folder) || chdir(folder) != 0 || mkdir("bin", 0700) != 0) std::abort();
-    std::atexit(RemoveFolder);
-    entered = true;
+    if (!installDir.empty()) return;
+    char pattern[] = "/tmp/quimbo-fuzz-XXXXXX";
+    if (!mkdtemp(pattern)) std::abort();
+    installDir = pattern;
+    std::atexit(RemoveInstallDir);  // libFuzzer ends a run through exit()
+    fs::current_path(installDir);
+    fs::create_directory("bin");
 }
 
 void WriteWholeFile(const char* path, const uint8_t* data, size_t size) {
-    FILE* file = std::fopen(path, "wb");
-    if (!file) std::abort();
-    if (size && std::fwrite(data, 1, size, file) != size) std::abort();
-    std::fclose(file);
+    if (!std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(data), std::streamsize(size)))
+        std::abort();
 }
 
 std::string ReadWholeFile(const char* path) {
-    std::string bytes;
-    FILE* file = std::fopen(path, "rb");
-    if (!file) return bytes;
-    char chunk[4096];
-    for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;) bytes.append(chunk, n);
-    std::fclose(file);
-    return bytes;
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }

@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <string>
-
 #include "settings/path_text.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
@@ -25,13 +23,11 @@ TEST(PathText, WritesWholeOrNotAtAll) {
     EXPECT_STREQ(path, "E:\\setup.exe");
 }
 
-TEST(PathText, AFileExistsWhenItOpensForReading) {
-    const std::string path = ::testing::TempDir() + "quimbo-opens.txt";
-    std::remove(path.c_str());
-    EXPECT_FALSE(FileOpensForReading(path.c_str()));
-    std::fclose(std::fopen(path.c_str(), "w"));
-    EXPECT_TRUE(FileOpensForReading(path.c_str()));
-    std::remove(path.c_str());
+TEST(PathText, OnlyAFileThatOpensIsThere) {
+    ScopedInstallDir dir;
+    WriteBytes("readme.txt", "");
+    EXPECT_TRUE(FileOpensForReading("readme.txt"));
+    EXPECT_FALSE(FileOpensForReading("missing.txt"));
 }
 
 }  // namespace
