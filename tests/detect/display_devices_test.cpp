@@ -90,8 +90,8 @@ TEST(DisplayDevices, SlotsAndAvailabilityFollowTheDevices) {
          "3 0 0: " + kBoard + " 3dfx m0 g0, 3dfx m0 g0"},
         {"fifth and later ignored", {kPrimary, {"3dfx", 2}, {"3dfx", 3}, {"3dfx", 4}, {"plain", 5}, {"3dfx", 6}},
          NotAccelerated, 0, "4 1 0: " + kBoard + k3dfx + "2," + k3dfx + "3," + k3dfx + "4"},
-        {"overlong names", {kPrimary, longNames, {std::string(253, 'x') + "3dfx", 3}}, NotAccelerated, 0,
-         "3 0 0: " + kBoard + std::string(127, 'd') + " 3d 3dfx m2 g2,Board m2 g3"},  // 3dfx beyond 255 characters
+        {"overlong names", {kPrimary, longNames, {std::string(252, 'x') + "3dfx", 3}}, NotAccelerated, 0,
+         "3 0 0: " + kBoard + std::string(127, 'd') + " 3d 3dfx m2 g2,Board m2 g3"},  // 3dfx cut at 255 characters
     };
     const DisplayDevice kZero{};
     for (const auto& c : cases) {
