@@ -9,73 +9,58 @@
 #include "res/messages.h"
 #include "res/resource.h"
 #include "state/launcher_state.h"
-#include "tests/support/scoped_launcher_state.h"
 #include "tests/support/dialog_driver.h"
+#include "tests/support/scoped_launcher_state.h"
 #include "tools/ui_driver/ui_driver.h"
 
-// The language dialog built from its template and driven as a user would.
+// The language dialog built from its template and driven as a user would: it asks in the
+// stored language with that one preselected, and only OK or Enter stores the choice.
 namespace {
 
-void Click(HWND dialog, int id) { PostMessageA(ui::Control(dialog, id), BM_CLICK, 0, 0); }
-
-TEST(LanguageDialog, AsksInTheLanguageWithThePreselection) {
+TEST(LanguageDialog, AsksInTheStoredLanguageAndOnlyOkOrEnterStoresTheChoice) {
     ScopedLauncherState state;
-    const struct {
-        int32_t language;
-        const char* label;  // Windows-1252
-        int preselected;
-        int32_t languageWhenShown;
-    } cases[] = {
-        {English, "Select your language", 0, English}, {French, "S\351lectionnez votre langue.", 2, French},
-        {German, "W\344hlen Sie Ihre Sprache.", 0, English}, {Spanish, "Selecciona tu idioma.", 1, Spanish},
-    };
-    for (const auto& c : cases) {
-        gameConfig.languageIndex = c.language;
-        CLanguageDlg dialog;
-        EXPECT_EQ(RunDialogAndAct(dialog,
-                                  [&](HWND window) {
-                                      const HWND combo = ui::Control(window, IDC_LANGUAGE_COMBO);
-                                      EXPECT_EQ(ui::Text(window), "Quimbo - Marivel");
-                                      EXPECT_EQ(ui::Text(ui::Control(window, IDC_LANGUAGE_LABEL)), c.label);
-                                      EXPECT_EQ(ui::ComboItems(combo),
-                                                (std::vector<std::string>{"English", "Espa\361ol", "Fran\347ais"}));
-                                      EXPECT_EQ(ui::ComboSelection(combo), c.preselected);
-                                      EXPECT_EQ(gameConfig.languageIndex, c.languageWhenShown);
-                                      Click(window, IDOK);
-                                  }),
-                  IDOK);
-        EXPECT_EQ(gameConfig.languageIndex, c.languageWhenShown);
-    }
-}
-
-TEST(LanguageDialog, OkOrEnterStoresTheChoiceAndCancelTakesNothing) {
-    ScopedLauncherState state;
+    const auto click = [](int id) { return [id](HWND w) { PostMessageA(ui::Control(w, id), BM_CLICK, 0, 0); }; };
     const auto key = [](int vk) { return [vk](HWND) { ui::PressKey(GetFocus(), vk); }; };
+    const auto close = [](HWND w) { PostMessageA(w, WM_SYSCOMMAND, SC_CLOSE, 0); };
+    const char* const english = "Select your language";
+    const char* const french = "S\351lectionnez votre langue.";  // Windows-1252
+    const char* const spanish = "Selecciona tu idioma.";
     const struct {
         int32_t start;
-        int position;
+        const char* label;
+        int preselected;
+        int32_t languageWhenShown;
+        int pick;  // the item selected before ending: the preselection, another or none
         std::function<void(HWND)> end;
         INT_PTR result;
         int32_t stored;
     } cases[] = {
-        {English, 2, [](HWND w) { Click(w, IDOK); }, IDOK, French},
-        {French, 1, key(VK_RETURN), IDOK, Spanish},
-        {French, -1, [](HWND w) { Click(w, IDOK); }, IDOK, English},
+        {English, english, 0, English, 2, click(IDOK), IDOK, French},
+        {French, french, 2, French, 1, key(VK_RETURN), IDOK, Spanish},
+        {French, french, 2, French, -1, click(IDOK), IDOK, English},
+        {German, "W\344hlen Sie Ihre Sprache.", 0, English, 0, click(IDOK), IDOK, English},
         // The choice is not taken, and the switch to English made on opening stays.
-        {Dutch, 2, [](HWND w) { Click(w, IDCANCEL); }, IDCANCEL, English},
-        {Spanish, 2, key(VK_ESCAPE), IDCANCEL, Spanish},
-        {Spanish, 2, [](HWND w) { PostMessageA(w, WM_SYSCOMMAND, SC_CLOSE, 0); }, IDCANCEL, Spanish},
+        {Dutch, "Kies uw taal.", 0, English, 2, click(IDCANCEL), IDCANCEL, English},
+        {Spanish, spanish, 1, Spanish, 2, key(VK_ESCAPE), IDCANCEL, Spanish},
+        {Spanish, spanish, 1, Spanish, 2, close, IDCANCEL, Spanish},
     };
     for (const auto& c : cases) {
         gameConfig.languageIndex = c.start;
         CLanguageDlg dialog;
         EXPECT_EQ(RunDialogAndAct(dialog,
                                   [&](HWND w) {
-                                      SendMessageA(ui::Control(w, IDC_LANGUAGE_COMBO), CB_SETCURSEL, WPARAM(c.position), 0);
+                                      const HWND combo = ui::Control(w, IDC_LANGUAGE_COMBO);
+                                      EXPECT_EQ(ui::Text(w), "Quimbo - Marivel");
+                                      EXPECT_EQ(ui::Text(ui::Control(w, IDC_LANGUAGE_LABEL)), c.label);
+                                      EXPECT_EQ(ui::ComboItems(combo),
+                                                (std::vector<std::string>{"English", "Espa\361ol", "Fran\347ais"}));
+                                      EXPECT_EQ(ui::ComboSelection(combo), c.preselected);
+                                      EXPECT_EQ(gameConfig.languageIndex, c.languageWhenShown);
+                                      SendMessageA(combo, CB_SETCURSEL, WPARAM(c.pick), 0);
                                       c.end(w);
                                   }),
                   c.result);
-        EXPECT_EQ(gameConfig.languageIndex, c.stored) << c.start << " " << c.position;
+        EXPECT_EQ(gameConfig.languageIndex, c.stored) << c.start << " " << c.pick;
     }
 }
 

@@ -2,7 +2,9 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -51,8 +53,6 @@ Shown Read(HWND dialog) {
             LONG(SendMessageA(renderers, CB_GETDROPPEDWIDTH, 0, 0)), WidestText(renderers)};
 }
 
-void Press(HWND dialog, int id) { PostMessageA(ui::Control(dialog, id), BM_CLICK, 0, 0); }
-
 const Texts kEnglishRenderers = {"Without 3D card for slow computers", "Without 3D card for fast computers"};
 
 class VideoOptionsDialog : public ::testing::Test {
@@ -68,13 +68,14 @@ protected:
         ScriptModes(2, {{512, 384, 16}});
     }
 
-    // Opens the dialog, reads it, then ends it with `button`.
-    Shown Run(int button, INT_PTR expected) {
+    // Opens the dialog, lets `act` work it, reads it, then ends it with `button`.
+    Shown Run(int button, INT_PTR expected, const std::function<void(HWND)>& act = [](HWND) {}) {
         Shown shown{};
         EXPECT_EQ(RunDialogAndAct(videoOptionsDlg,
                                   [&](HWND d) {
+                                      act(d);
                                       shown = Read(d);
-                                      Press(d, button);
+                                      PostMessageA(ui::Control(d, button), BM_CLICK, 0, 0);
                                   }),
                   expected);
         return shown;
@@ -86,10 +87,8 @@ protected:
 TEST_F(VideoOptionsDialog, ListsFollowTheWindowModeAndTheStoredChoices) {
     Shown shown = Run(IDCANCEL, IDCANCEL);
     EXPECT_EQ(shown.resolutions, (Texts{"320 X 240", "640 X 480", "800 X 600", "1024 X 768"}));
-    EXPECT_EQ(shown.resolution, 2);
-    EXPECT_TRUE(shown.fullscreenChecked);
-    EXPECT_EQ(shown.renderers, kEnglishRenderers);
-    EXPECT_EQ(shown.renderer, 1);
+    EXPECT_EQ(std::tie(shown.renderers, shown.renderer, shown.resolution, shown.fullscreenChecked),
+              std::make_tuple(kEnglishRenderers, 1, 2, true));
 
     gameConfig.fullScreen = 0;
     shown = Run(IDCANCEL, IDCANCEL);
@@ -101,24 +100,15 @@ TEST_F(VideoOptionsDialog, ListsFollowTheWindowModeAndTheStoredChoices) {
     gameConfig.renderer = RenderOpenGL;  // no 3D device: the slow software item
     gameConfig.languageIndex = German;  // opens as English at once; Cancel takes nothing back
     shown = Run(IDCANCEL, IDCANCEL);
-    EXPECT_EQ(shown.renderer, 0);
     EXPECT_GE(shown.rendererListWidth, shown.widestRendererText);  // German texts are wider than the box
-    EXPECT_EQ(gameConfig.renderer, RenderSoftware8);
-    EXPECT_EQ(shown.language, 0);
-    EXPECT_EQ(gameConfig.languageIndex, English);
+    EXPECT_EQ(std::tie(shown.renderer, gameConfig.renderer, shown.language, gameConfig.languageIndex),
+              std::make_tuple(0, RenderSoftware8, 0, English));
 }
 
 TEST_F(VideoOptionsDialog, WindowModeClicksRefillTheSizesAndOkStoresTheMode) {
     for (int click : {IDC_WINDOWED, IDC_FULLSCREEN}) {
         gameConfig.fullScreen = click == IDC_WINDOWED;  // opens in the other mode
-        Shown clicked{};
-        EXPECT_EQ(RunDialogAndAct(videoOptionsDlg,
-                                  [&](HWND d) {
-                                      SendMessageA(ui::Control(d, click), BM_CLICK, 0, 0);
-                                      clicked = Read(d);
-                                      Press(d, IDOK);
-                                  }),
-                  IDOK);
+        const Shown clicked = Run(IDOK, IDOK, [&](HWND d) { SendMessageA(ui::Control(d, click), BM_CLICK, 0, 0); });
         EXPECT_EQ(clicked.windowedChecked, click == IDC_WINDOWED);
         // 512 x 384 exists only on the second device, so only the windowed list has it.
         ASSERT_GE(clicked.resolutions.size(), 2u);
@@ -135,14 +125,13 @@ TEST_F(VideoOptionsDialog, TextsInTheStoredLanguageUnderTheEnglishTitle) {
         {IDC_LANGUAGE_LABEL, IDS_SELECT_LANGUAGE}};
     for (int32_t language = English; language <= Dutch; ++language) {
         gameConfig.languageIndex = language;
-        RunDialogAndAct(videoOptionsDlg, [&](HWND d) {
+        const Shown shown = Run(IDCANCEL, IDCANCEL, [&](HWND d) {
             EXPECT_EQ(ui::Text(d), "Quimbo - Marivel") << language;
             for (const auto& [id, message] : labels)
                 EXPECT_EQ(ui::Text(ui::Control(d, id)), std::string(LoadMessage(message, language))) << id;
-            EXPECT_EQ(ui::ComboItems(ui::Control(d, IDC_RENDERER_COMBO)).front(),
-                      std::string(LoadMessage(IDS_SOFT_SLOW, language)));
-            Press(d, IDCANCEL);
         });
+        ASSERT_FALSE(shown.renderers.empty());
+        EXPECT_EQ(shown.renderers.front(), std::string(LoadMessage(IDS_SOFT_SLOW, language)));
     }
 }
 
@@ -151,23 +140,16 @@ TEST_F(VideoOptionsDialog, A3dfxBoardWithTheHardwareRendererForcesFullScreenBelo
     displayDevices[2].hardware3D = 1;
     gameConfig.renderer = RenderOpenGL;
     gameConfig.fullScreen = 0;
-    Shown opened{}, software{};
-    EXPECT_EQ(RunDialogAndAct(videoOptionsDlg,
-                              [&](HWND d) {
-                                  opened = Read(d);
-                                  ui::SelectComboItem(ui::Control(d, IDC_RENDERER_COMBO), 0);
-                                  software = Read(d);
-                                  Press(d, IDCANCEL);
-                              }),
-              IDCANCEL);
-    EXPECT_EQ(opened.renderer, 2);
-    EXPECT_FALSE(opened.windowedEnabled);
-    EXPECT_FALSE(opened.windowedChecked);
-    EXPECT_TRUE(opened.fullscreenChecked);
+    Shown opened{};
+    const Shown software = Run(IDCANCEL, IDCANCEL, [&](HWND d) {
+        opened = Read(d);
+        ui::SelectComboItem(ui::Control(d, IDC_RENDERER_COMBO), 0);
+    });
+    EXPECT_EQ(std::tie(opened.renderer, opened.windowedEnabled, opened.windowedChecked, opened.fullscreenChecked),
+              std::make_tuple(2, false, false, true));
     EXPECT_EQ(opened.resolutions, (Texts{"320 X 240", "640 X 480", "800 X 600"}));
     // Software again: a window is allowed, but the full-screen choice stays.
-    EXPECT_TRUE(software.windowedEnabled);
-    EXPECT_TRUE(software.fullscreenChecked);
+    EXPECT_EQ(std::tie(software.windowedEnabled, software.fullscreenChecked), std::make_tuple(true, true));
     EXPECT_EQ(software.resolutions.back(), "1024 X 768");
 }
 

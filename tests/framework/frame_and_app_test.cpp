@@ -18,7 +18,6 @@ struct CountedFrame : CFrameWnd {
     bool destroyInCreate = false;
     ~CountedFrame() override { ++framesDeleted; }
 
-protected:
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override {
         switch (message) {
         case WM_CREATE:
@@ -45,12 +44,8 @@ class FrameWindow : public ::testing::Test {
 protected:
     static constexpr const char* kClass = "Framework Test Frame";
     void SetUp() override {
-        WNDCLASSA windowClass = {};
-        windowClass.lpfnWndProc = AfxGetAfxWndProc();
-        windowClass.hInstance = AfxGetInstanceHandle();
-        windowClass.lpszClassName = kClass;
+        const WNDCLASSA windowClass{0, AfxGetAfxWndProc(), 0, 0, AfxGetInstanceHandle(), {}, {}, {}, {}, kClass};
         ASSERT_TRUE(RegisterClassA(&windowClass));
-        framesDeleted = 0;
     }
     void TearDown() override {
         if (const HWND left = FindWindowA(kClass, nullptr)) DestroyWindow(left);  // after a failure
@@ -58,26 +53,23 @@ protected:
     }
 };
 
-TEST_F(FrameWindow, AHiddenFrameIsFoundAndDeletesItselfWhenDestroyed) {
-    auto* frame = new CountedFrame;
-    ASSERT_TRUE(frame->Create(kClass, "", WS_OVERLAPPEDWINDOW, CFrameWnd::rectDefault));
-    const HWND window = FindWindowA(kClass, nullptr);
-    EXPECT_EQ(window, frame->m_hWnd);
-    EXPECT_FALSE(IsWindowVisible(window));
-    frame->DestroyWindow();
-    EXPECT_EQ(framesDeleted, 1);
-    EXPECT_FALSE(IsWindow(window));
-}
-
-TEST_F(FrameWindow, AFrameClosingItselfIsDeletedOnceAfterItsOutermostMessage) {
-    auto* frame = new CountedFrame;
-    ASSERT_TRUE(frame->Create(kClass, ""));
-    const HWND window = frame->m_hWnd;
-    SendMessageA(window, WM_APP, 0, 0);
-    EXPECT_EQ(deletedAfterDefault, 0);
-    EXPECT_EQ(deletedAfterNestedClose, 0);
-    EXPECT_EQ(framesDeleted, 1);
-    EXPECT_FALSE(IsWindow(window));
+// Destroyed from outside, or closing itself through nested messages: deleted once, after the outermost.
+TEST_F(FrameWindow, AHiddenFrameDeletesItselfOnceWhenDestroyed) {
+    for (const bool fromInside : {false, true}) {
+        framesDeleted = 0;
+        deletedAfterDefault = deletedAfterNestedClose = -1;
+        auto* frame = new CountedFrame;
+        ASSERT_TRUE(frame->Create(kClass, ""));
+        const HWND window = FindWindowA(kClass, nullptr);
+        EXPECT_EQ(window, frame->m_hWnd);
+        EXPECT_FALSE(IsWindowVisible(window));
+        if (fromInside) SendMessageA(window, WM_APP, 0, 0);
+        else frame->DestroyWindow();
+        EXPECT_EQ(deletedAfterDefault, fromInside ? 0 : -1);
+        EXPECT_EQ(deletedAfterNestedClose, fromInside ? 0 : -1);
+        EXPECT_EQ(framesDeleted, 1) << fromInside;
+        EXPECT_FALSE(IsWindow(window));
+    }
 }
 
 TEST_F(FrameWindow, AFrameEndingDuringItsCreationStaysTheCallers) {
@@ -103,10 +95,7 @@ struct RecordingApp : CWinApp {
         if (initResult) PostQuitMessage(0);  // ends Run's loop
         return initResult;
     }
-    int ExitInstance() override {
-        calls += "exit";
-        return 5;
-    }
+    int ExitInstance() override { calls += "exit"; return 5; }
 };
 
 TEST(WinApp, WinMainRunsInitInstanceThenExitInstanceAndFailsWithoutAnApplication) {

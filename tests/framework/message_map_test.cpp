@@ -15,14 +15,14 @@
 // handlers that ask for it, to the system's dialog handling.
 namespace {
 
-class MappedDialog : public CDialog {
-public:
+struct MappedDialog : CDialog {
     MappedDialog() : CDialog(IDD_VIDEO_OPTIONS) {}
     std::vector<std::string> calls;
     UINT sysCommand = 0;
     const HCURSOR dragIcon = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    CButton m_windowed;
+    CComboBox m_renderer;
 
-protected:
     void DoDataExchange(CDataExchange* pDX) override {
         DDX_Control(pDX, IDC_WINDOWED, m_windowed);
         DDX_Control(pDX, IDC_RENDERER_COMBO, m_renderer);
@@ -30,30 +30,14 @@ protected:
     void OnWindowedClicked() { calls.push_back("clicked"); }
     void OnWindowedDoubleClicked() { calls.push_back("double-clicked"); }
     void OnRendererChange() { calls.push_back("selchange"); }
-    void OnPaint() {
-        calls.push_back("paint");
-        CPaintDC dc(this);
-    }
-    void OnSysCommand(UINT nID, LPARAM) {
-        sysCommand = nID;
-        Default();
-    }
+    void OnPaint() { calls.push_back("paint"); CPaintDC dc(this); }
+    void OnSysCommand(UINT nID, LPARAM) { sysCommand = nID; Default(); }
     HCURSOR OnQueryDragIcon() { return dragIcon; }
-    void OnClose() {
-        calls.push_back("close");
-        Default();  // a dialog's default close is Cancel
-    }
+    void OnClose() { calls.push_back("close"); Default(); }  // a dialog's default close is Cancel
     void OnOK() override { calls.push_back("ok"); }
-    void OnCancel() override {
-        calls.push_back("cancel");
-        CDialog::OnCancel();
-    }
+    void OnCancel() override { calls.push_back("cancel"); CDialog::OnCancel(); }
 
     DECLARE_MESSAGE_MAP()
-
-public:
-    CButton m_windowed;
-    CComboBox m_renderer;
 };
 
 BEGIN_MESSAGE_MAP(MappedDialog, CDialog)
@@ -78,10 +62,10 @@ TEST(MessageMap, EachRowReachesItsHandlerAndCloseEndsAsCancel) {
         dialog.calls.clear();  // the first painting is done
         Command(window, IDC_WINDOWED, BN_CLICKED);
         Command(window, IDC_WINDOWED, BN_DOUBLECLICKED);
-        Command(window, IDC_WINDOWED, BN_SETFOCUS);        // no row
+        Command(window, IDC_WINDOWED, BN_SETFOCUS);            // no row
         Command(window, IDC_RENDERER_COMBO, CBN_SELCHANGE);
         Command(window, IDC_RESOLUTION_COMBO, CBN_SELCHANGE);  // no row
-        Command(window, IDOK, BN_CLICKED);                  // the base class's row, to the override
+        Command(window, IDOK, BN_CLICKED);                     // the base class's row, to the override
         InvalidateRect(window, nullptr, TRUE);
         UpdateWindow(window);
         dragIcon = SendMessageA(window, WM_QUERYDRAGICON, 0, 0);

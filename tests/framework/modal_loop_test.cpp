@@ -14,8 +14,7 @@ namespace {
 
 constexpr UINT kPostedInInit = WM_APP + 1;
 
-class RecordingDialog : public CDialog {
-public:
+struct RecordingDialog : CDialog {
     using CDialog::CDialog;
     int quitCode = -1;       // >= 0: OnInitDialog posts the quit message
     bool everShown = false;  // any WM_SHOWWINDOW that showed the window
@@ -25,18 +24,12 @@ public:
     BOOL OnInitDialog() override {
         CDialog::OnInitDialog();
         PostMessageA(m_hWnd, kPostedInInit, 0, 0);
-        if (quitCode < 0) return TRUE;
-        PostQuitMessage(quitCode);
-        return FALSE;
+        if (quitCode >= 0) PostQuitMessage(quitCode);
+        return quitCode < 0;
     }
-
-protected:
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override {
         everShown |= message == WM_SHOWWINDOW && wParam;
-        if (message == kPostedInInit) {
-            ++postedSeen;
-            visibleAtPosted = IsWindowVisible();
-        }
+        if (message == kPostedInInit) { ++postedSeen; visibleAtPosted = IsWindowVisible(); }
         return CDialog::OnWndMsg(message, wParam, lParam, result);
     }
 };
@@ -49,51 +42,50 @@ int TakeQuitMessage() {
 
 class ModalLoop : public ::testing::TestWithParam<UINT> {};
 
-TEST_P(ModalLoop, QuitInOnInitDialogEndsItUnseenAndIsPostedAgain) {
-    RecordingDialog dialog(GetParam());
-    dialog.quitCode = 3;
-    EXPECT_EQ(dialog.DoModal(), -1);
-    EXPECT_FALSE(dialog.everShown);
-    EXPECT_EQ(dialog.m_hWnd, nullptr);  // the window is gone
+TEST_P(ModalLoop, ShowsTheDialogOnlyOnceTheQueueIsEmptyAndAQuitInOnInitDialogEndsItUnseen) {
+    RecordingDialog shown(GetParam());
+    bool visibleWhenActing = false;
+    EXPECT_EQ(RunDialogAndAct(shown,
+                              [&](HWND window) {
+                                  visibleWhenActing = IsWindowVisible(window);
+                                  shown.EndDialog(7);
+                              }),
+              7);
+    EXPECT_TRUE(visibleWhenActing);
+    EXPECT_EQ(shown.postedSeen, 1);
+    EXPECT_FALSE(shown.visibleAtPosted) << "a message posted during OnInitDialog comes before the first idle moment";
+    EXPECT_EQ(TakeQuitMessage(), -1);
+
+    RecordingDialog quitting(GetParam());
+    quitting.quitCode = 3;
+    EXPECT_EQ(quitting.DoModal(), -1);
+    EXPECT_FALSE(quitting.everShown);
+    EXPECT_EQ(quitting.m_hWnd, nullptr);
     EXPECT_EQ(TakeQuitMessage(), 3) << "the quit message must reach the outer loop";
 }
 
-TEST_P(ModalLoop, ShowsTheDialogOnlyOnceTheQueueIsEmpty) {
-    RecordingDialog dialog(GetParam());
-    bool visibleWhenActing = false;
-    const INT_PTR result = RunDialogAndAct(dialog, [&](HWND window) {
-        visibleWhenActing = IsWindowVisible(window);
-        dialog.EndDialog(7);
-    });
-    EXPECT_EQ(result, 7);
-    EXPECT_TRUE(visibleWhenActing);
-    EXPECT_EQ(dialog.postedSeen, 1);
-    EXPECT_FALSE(dialog.visibleAtPosted) << "a message posted during OnInitDialog comes before the first idle moment";
-    EXPECT_EQ(TakeQuitMessage(), -1);
-}
+// 155 is visible by its template, 102 is not: both wait for the first idle moment.
+INSTANTIATE_TEST_SUITE_P(VisibleAndHiddenTemplates, ModalLoop, ::testing::Values(IDD_LANGUAGE, IDD_LAUNCHER));
 
 // A long-lived dialog object, ended by its OnInitDialog, which also asks for the
 // default handling of WM_INITDIALOG.
-class ReusedDialog : public CDialog {
-public:
+struct ReusedDialog : CDialog {
     ReusedDialog() : CDialog(IDD_VIDEO_OPTIONS) {}
     CButton m_windowed;
-    bool boundInInit = false;
+    HWND window = nullptr;
+    bool boundInInit = false, finishedAfterWindow = false;
     std::vector<UINT> defaulted;  // messages handed to the system's dialog handling
     int initCalls = 0, finished = 0;
-    bool finishedAfterWindow = false;
 
     BOOL OnInitDialog() override {
         ++initCalls;
         CDialog::OnInitDialog();
         boundInInit = m_windowed.m_hWnd && m_windowed.m_hWnd == GetDlgItem(m_hWnd, IDC_WINDOWED);
-        m_window = m_hWnd;
+        window = m_hWnd;
         Default();
         EndDialog(IDOK);
         return TRUE;
     }
-
-protected:
     void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, IDC_WINDOWED, m_windowed); }
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
         defaulted.push_back(message);
@@ -101,11 +93,8 @@ protected:
     }
     void PostNcDestroy() override {
         ++finished;
-        finishedAfterWindow = !IsWindow(m_window) && !m_windowed.m_hWnd;
+        finishedAfterWindow = !IsWindow(window) && !m_windowed.m_hWnd;
     }
-
-private:
-    HWND m_window = nullptr;
 };
 
 TEST(ModalLoopReuse, EachRunBindsControlsAfreshAndLetsGoOfThemWhenItEnds) {
@@ -120,8 +109,5 @@ TEST(ModalLoopReuse, EachRunBindsControlsAfreshAndLetsGoOfThemWhenItEnds) {
     EXPECT_EQ(dialog.initCalls, 2);
     EXPECT_EQ(dialog.defaulted, (std::vector<UINT>{WM_INITDIALOG, WM_INITDIALOG}));
 }
-
-// 155 is visible by its template, 102 is not: both wait for the first idle moment.
-INSTANTIATE_TEST_SUITE_P(VisibleAndHiddenTemplates, ModalLoop, ::testing::Values(IDD_LANGUAGE, IDD_LAUNCHER));
 
 }  // namespace

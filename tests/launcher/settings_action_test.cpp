@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <tuple>
+#include <utility>
 
 #include "framework/win_app.h"
 #include "launcher/launcher_dlg.h"
@@ -24,14 +26,15 @@
 namespace {
 
 // The main dialog as shown after start-up, without detection and installation lookup.
-class ShownLauncherDlg : public CLauncherDlg {
-public:
+struct ShownLauncherDlg : CLauncherDlg {
     BOOL OnInitDialog() override {
         CDialog::OnInitDialog();
         LocalizeControls();
         return TRUE;
     }
 };
+
+void Install() { std::strcpy(gameExePath, "C:\\Quimbo\\bin\\zorb.exe"); }  // Play, and Settings enabled
 
 // What the user saw of the main dialog around one use of Settings.
 struct SettingsRun {
@@ -47,13 +50,9 @@ SettingsRun UseSettings(const std::function<void(HWND options)>& act) {
     CWinApp app;  // the main dialog owns the options dialog, as in the program
     app.m_pMainWnd = &dialog;
     SettingsRun run;
-    const DWORD uiThread = GetCurrentThreadId();
-    std::thread user([&] {
+    std::thread user([&, uiThread = GetCurrentThreadId()] {
         const HWND main = ui::WaitForTopLevelWindow(GetCurrentProcessId(), "#32770");
-        if (!main) {
-            PostThreadMessageA(uiThread, WM_QUIT, 0, 0);
-            return;
-        }
+        if (!main) return void(PostThreadMessageA(uiThread, WM_QUIT, 0, 0));
         ui::Click(ui::Control(main, IDC_SETTINGS));
         // The options dialog is the other dialog of this process.
         if (const HWND options = ui::WaitForMessageBox(GetCurrentProcessId(), main)) {
@@ -72,13 +71,12 @@ SettingsRun UseSettings(const std::function<void(HWND options)>& act) {
     return run;
 }
 
-void Press(HWND dialog, int id) { ui::Click(ui::Control(dialog, id)); }
 void Select(HWND dialog, int comboId, int index) { ui::SelectComboItem(ui::Control(dialog, comboId), index); }
 
 class SettingsAction : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::strcpy(gameExePath, "C:\\Quimbo\\bin\\zorb.exe");  // installed: Settings is enabled
+        Install();
         hardware3DAvailable = 0;
         ScriptModes(1, {{640, 480, 16}, {800, 600, 16}, {1024, 768, 16}});
     }
@@ -123,7 +121,7 @@ TEST_F(SettingsAction, CancelReloadsTheStoredRecord) {
         const SettingsRun run = UseSettings([&](HWND options) {
             Select(options, IDC_RENDERER_COMBO, c.pick);
             if (c.closeBox) PostMessageA(options, WM_SYSCOMMAND, SC_CLOSE, 0);
-            else Press(options, IDCANCEL);
+            else ui::Click(ui::Control(options, IDCANCEL));
         });
         ASSERT_TRUE(run.optionsShown);
         EXPECT_EQ(Memory(), stored) << c.playLabel;
@@ -138,68 +136,52 @@ TEST_F(SettingsAction, OkWritesTheChoicesToTheConfigFile) {
     const SettingsRun run = UseSettings([](HWND options) {
         Select(options, IDC_RENDERER_COMBO, 0);
         ui::SelectComboItem(ui::Control(options, IDC_RESOLUTION_COMBO), "640 X 480");
-        Press(options, IDOK);
+        ui::Click(ui::Control(options, IDOK));
     });
     ASSERT_TRUE(run.optionsShown);
-    EXPECT_EQ(gameConfig.renderer, RenderSoftware8);
-    EXPECT_EQ(gameConfig.screenWidth, 640);
-    EXPECT_EQ(gameConfig.languageIndex, English);
+    EXPECT_EQ(std::tie(gameConfig.renderer, gameConfig.screenWidth, gameConfig.languageIndex, run.playLabelAfter),
+              std::make_tuple(RenderSoftware8, 640, English, std::string("Play")));
     EXPECT_EQ(ReadBytes(kConfigPath), Memory());
-    EXPECT_EQ(run.playLabelAfter, "Play");
 }
 
-}  // namespace
-
-namespace {
-
-// The same picture as a resource of this program: equal bits, whatever the handles.
-bool ShowsPicture(HWND background, int pictureId) {
-    const auto shown = reinterpret_cast<HBITMAP>(SendMessageA(background, STM_GETIMAGE, IMAGE_BITMAP, 0));
-    const HBITMAP expected = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(pictureId));
-    BITMAP a{}, b{};
-    bool same = shown && expected && GetObjectA(shown, sizeof a, &a) && GetObjectA(expected, sizeof b, &b) &&
-                a.bmWidthBytes * a.bmHeight == b.bmWidthBytes * b.bmHeight;
-    if (same) {
-        std::string bitsA(size_t(a.bmWidthBytes * a.bmHeight), '\0'), bitsB(bitsA.size(), '\0');
-        same = GetBitmapBits(shown, LONG(bitsA.size()), bitsA.data()) && GetBitmapBits(expected, LONG(bitsB.size()), bitsB.data()) &&
-               bitsA == bitsB;
-    }
-    if (expected) DeleteObject(expected);
-    return same;
+// A bitmap's bits, empty when it has none to give.
+std::string Bits(HBITMAP bitmap) {
+    BITMAP info{};
+    if (!bitmap || !GetObjectA(bitmap, sizeof info, &info)) return {};
+    std::string bits(size_t(info.bmWidthBytes * info.bmHeight), '\0');
+    return GetBitmapBits(bitmap, LONG(bits.size()), bits.data()) ? bits : std::string();
 }
 
-struct MainDialogLooks {
-    int picture;
-    const char *caption, *play, *settings, *readme, *quit;  // Windows-1252
-};
-
-// Each language's texts and titled scene (Italian shares the English one), and the
-// program's icon behind the minimised dialog and its drag image.
+// Each language's texts and titled scene (Italian shares the English one: equal bits, whatever
+// the handles), and the program's icon behind the minimised dialog and its drag image.
 TEST(MainDialog, TextsPictureAndIconFollowTheLanguage) {
     ScopedLauncherState state;
-    std::strcpy(gameExePath, "C:\\Quimbo\\bin\\zorb.exe");  // installed: Play, and Settings enabled
-    const MainDialogLooks looks[] = {
-        {IDB_TITLE_ENGLISH, "Quimbo - Marivel", "Play", "Settings", "Read me", "Quit"},
-        {IDB_TITLE_FRENCH, "Quimbo - Marivel", "Jouer", "Configuration", "Lisez-moi", "Quitter"},
-        {IDB_TITLE_GERMAN, "Quimbo Marivel", "Start", "Konfiguration", "Lies mich", "Beenden"},
-        {IDB_TITLE_SPANISH, "Quimbo Marivel", "Iniciar", "Configuraci\xF3n", "Leeme", "Salir"},
-        {IDB_TITLE_ENGLISH, "Quimbo - Marivel", "Inizia", "Configurazione", "Leggimi", "Esci"},
-        {IDB_TITLE_DUTCH, "Quimbo - Marivel", "Starten", "Configuratie", "Lees mij", "Afsluiten"}};
+    Install();
+    const std::pair<int, const char*> looks[] = {  // picture; caption, Play, Settings, Read me, Quit (Windows-1252)
+        {IDB_TITLE_ENGLISH, "Quimbo - Marivel|Play|Settings|Read me|Quit"},
+        {IDB_TITLE_FRENCH, "Quimbo - Marivel|Jouer|Configuration|Lisez-moi|Quitter"},
+        {IDB_TITLE_GERMAN, "Quimbo Marivel|Start|Konfiguration|Lies mich|Beenden"},
+        {IDB_TITLE_SPANISH, "Quimbo Marivel|Iniciar|Configuraci\xF3n|Leeme|Salir"},
+        {IDB_TITLE_ENGLISH, "Quimbo - Marivel|Inizia|Configurazione|Leggimi|Esci"},
+        {IDB_TITLE_DUTCH, "Quimbo - Marivel|Starten|Configuratie|Lees mij|Afsluiten"}};
+    const HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP));
     for (int32_t language = English; language <= Dutch; ++language) {
-        const MainDialogLooks& expected = looks[language];
+        const auto& [picture, texts] = looks[language];
         gameConfig.languageIndex = language;
         ShownLauncherDlg dialog;
         RunDialogAndAct(dialog, [&](HWND window) {
-            EXPECT_TRUE(ShowsPicture(ui::Control(window, IDC_BACKGROUND), expected.picture)) << language;
-            EXPECT_EQ(ui::Text(window), expected.caption);
-            EXPECT_EQ(ui::Text(ui::Control(window, IDC_PLAY)), expected.play);
-            EXPECT_EQ(ui::Text(ui::Control(window, IDC_SETTINGS)), expected.settings);
-            EXPECT_EQ(ui::Text(ui::Control(window, IDC_README)), expected.readme);
-            EXPECT_EQ(ui::Text(ui::Control(window, IDC_QUIT)), expected.quit);
+            const HBITMAP expected = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(picture));
+            const std::string expectedBits = Bits(expected);
+            DeleteObject(expected);
+            EXPECT_FALSE(expectedBits.empty());
+            EXPECT_TRUE(Bits(reinterpret_cast<HBITMAP>(SendMessageA(ui::Control(window, IDC_BACKGROUND), STM_GETIMAGE,
+                                                                    IMAGE_BITMAP, 0))) == expectedBits) << language;
+            std::string shown = ui::Text(window);
+            for (int id : {IDC_PLAY, IDC_SETTINGS, IDC_README, IDC_QUIT}) shown += "|" + ui::Text(ui::Control(window, id));
+            EXPECT_EQ(shown, texts);
             EXPECT_EQ(ui::Text(ui::Control(window, IDC_WEBSITE)), "www.quimbo-marivel.example");
             EXPECT_TRUE(ui::IsEnabled(ui::Control(window, IDC_SETTINGS)));
             EXPECT_FALSE(ui::IsVisible(ui::Control(window, IDC_MANUAL)));
-            const HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP));
             EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(window, WM_QUERYDRAGICON, 0, 0)), icon);
             PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
         });

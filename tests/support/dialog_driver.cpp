@@ -4,37 +4,29 @@
 
 namespace {
 
-struct Drive {
-    CDialog* dialog = nullptr;
-    const std::function<void(HWND)>* act = nullptr;
-    UINT_PTR timer = 0;
-    int ticks = 0;
-    bool done = false, quitPosted = false;
-} drive;
-
 constexpr UINT kTickMs = 10;
 constexpr int kMaxTicks = 2000;  // a watchdog, not a timing: the dialog shows on its first idle moment
 
-void Finish() {
-    drive.done = true;
-    KillTimer(nullptr, drive.timer);
-}
+struct Drive {
+    CDialog* dialog;
+    const std::function<void(HWND)>* act;
+    UINT_PTR timer = 0;
+    int ticks = 0;
+    bool done = false, quitPosted = false;
+    void Finish() { done = true; KillTimer(nullptr, timer); }
+} drive{};
 
 void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD) {
     if (drive.done) return;
     const HWND window = drive.dialog->m_hWnd;
     if (window && IsWindowVisible(window)) {
-        Finish();
+        drive.Finish();
         (*drive.act)(window);
     } else if (++drive.ticks > kMaxTicks) {
-        Finish();
+        drive.Finish();
         ADD_FAILURE() << "the dialog never became visible";
-        if (window) {
-            PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
-        } else {
-            drive.quitPosted = true;
-            PostQuitMessage(0);
-        }
+        if ((drive.quitPosted = !window)) PostQuitMessage(0);
+        else PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
     }
 }
 
@@ -45,10 +37,8 @@ INT_PTR RunDialogAndAct(CDialog& dialog, const std::function<void(HWND)>& act) {
     drive.timer = SetTimer(nullptr, 0, kTickMs, OnTick);
     EXPECT_NE(drive.timer, 0u);
     const INT_PTR result = dialog.DoModal();
-    if (!drive.done) Finish();
-    if (drive.quitPosted) {
-        MSG msg;
-        PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-    }
+    if (!drive.done) drive.Finish();
+    MSG msg;
+    if (drive.quitPosted) PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
     return result;
 }

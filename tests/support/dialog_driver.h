@@ -7,7 +7,6 @@
 
 #include "framework/dialog.h"
 
-// Runs dialog.DoModal() and returns its result. `act` reads what it needs and ends
-// the dialog (a posted command, a key, a click). A dialog that is never shown fails
-// the test and is cancelled after a generous bound, so a fault cannot hang the run.
+// Runs dialog.DoModal() and returns its result. `act` reads what it needs and ends the
+// dialog. A dialog never shown fails the test and is cancelled, so a fault cannot hang the run.
 INT_PTR RunDialogAndAct(CDialog& dialog, const std::function<void(HWND dialogWindow)>& act);

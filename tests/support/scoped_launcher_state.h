@@ -22,29 +22,24 @@ public:
     ScopedLauncherState& operator=(const ScopedLauncherState&) = delete;
 
 private:
-    template <class T>
-    static std::pair<char*, size_t> Bytes(T& variable) { return {reinterpret_cast<char*>(&variable), sizeof variable}; }
+    template <class... T>
+    static std::vector<std::pair<char*, size_t>> Bytes(T&... v) { return {{reinterpret_cast<char*>(&v), sizeof v}...}; }
     static std::vector<std::pair<char*, size_t>> Variables() {
-        return {Bytes(gameConfig), Bytes(cpuMHz), Bytes(hardware3DAvailable), Bytes(displayDevices),
-                Bytes(displayDeviceCount), Bytes(checkGdi), Bytes(driverDllName), Bytes(installDir),
-                Bytes(gameExePath), Bytes(rootExePath)};
+        return Bytes(gameConfig, cpuMHz, hardware3DAvailable, displayDevices, displayDeviceCount, checkGdi, driverDllName,
+                     installDir, gameExePath, rootExePath);
     }
     std::vector<std::vector<char>> m_saved;
 };
 
-struct ScriptedMode {
-    int32_t width, height, bitsPerPixel;
-};
+struct ScriptedMode { int32_t width, height, bitsPerPixel; };
 
 // Gives a device slot these modes, in the order given (the table keeps them ascending).
 inline void ScriptModes(int slot, std::initializer_list<ScriptedMode> modes) {
     DisplayDevice& device = displayDevices[slot];
     device.modeCount = 0;
-    for (const ScriptedMode& mode : modes) {
-        if (device.modeCount == kMaxDisplayModes) break;
-        device.modeWidth[device.modeCount] = mode.width;
-        device.modeHeight[device.modeCount] = mode.height;
-        device.modeBitsPerPixel[device.modeCount] = mode.bitsPerPixel;
-        ++device.modeCount;
+    for (auto mode = modes.begin(); mode != modes.end() && device.modeCount < kMaxDisplayModes; ++mode, ++device.modeCount) {
+        device.modeWidth[device.modeCount] = mode->width;
+        device.modeHeight[device.modeCount] = mode->height;
+        device.modeBitsPerPixel[device.modeCount] = mode->bitsPerPixel;
     }
 }
