@@ -9,7 +9,7 @@
 #include "tests/support/temp_dir.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static ScopedInstallDir installDir;  // one for the whole run, removed at exit
+    static ScopedInstallDir installDir("quimbo-fuzz-");  // removed at exit, kept with a crash file
     WriteBytes(kConfigPath, std::string(data, data + size));
     GameConfig config{};
     const MachineFacts machine = {int32_t(size * 7), (size & 1) != 0, uint16_t(size), (size & 2) != 0};

@@ -7,7 +7,7 @@
 #include "tests/support/temp_dir.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static ScopedInstallDir installDir;  // one for the whole run, removed at exit
+    static ScopedInstallDir installDir("quimbo-fuzz-");  // removed at exit, kept with a crash file
     WriteBytes(kIniPath, std::string(data, data + size));
     int32_t language = 0, checkGdi = 1;
     char driverDllName[kDriverDllNameSize] = "";
