@@ -6,16 +6,16 @@
 #include "settings/config_file.h"
 #include "state/language.h"
 
-#include "tests/fuzz/fuzz_dir.h"
+#include "tests/support/temp_dir.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    EnterFuzzInstallDir();
-    WriteWholeFile(kConfigPath, data, size);
+    static ScopedInstallDir installDir("quimbo-fuzz-");  // removed at exit, kept with a crash file
+    WriteBytes(kConfigPath, std::string(data, data + size));
     GameConfig config{};
     const MachineFacts machine = {int32_t(size * 7), (size & 1) != 0, uint16_t(size), (size & 2) != 0};
     LoadConfigRecord(config, machine);
     if (config.configVersion != kConfigVersion || !IsLanguageIndex(config.languageIndex)) std::abort();
-    const std::string stored = ReadWholeFile(kConfigPath);
+    const std::string stored = ReadBytes(kConfigPath);
     if (stored.size() != sizeof config || std::memcmp(stored.data(), &config, sizeof config) != 0)
         std::abort();
     return 0;

@@ -4,11 +4,11 @@
 #include <cstring>
 
 #include "settings/ini_file.h"
-#include "tests/fuzz/fuzz_dir.h"
+#include "tests/support/temp_dir.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    EnterFuzzInstallDir();
-    WriteWholeFile(kIniPath, data, size);
+    static ScopedInstallDir installDir("quimbo-fuzz-");  // removed at exit, kept with a crash file
+    WriteBytes(kIniPath, std::string(data, data + size));
     int32_t language = 0, checkGdi = 1;
     char driverDllName[kDriverDllNameSize] = "";
     IniFirstTime();
@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ReadIniDriverSettings(driverDllName, checkGdi);
 
     WriteIniLanguage(int(size % 8) - 1);
-    const std::string after = ReadWholeFile(kIniPath);
+    const std::string after = ReadBytes(kIniPath);
     if (after.size() != size) std::abort();
     size_t changed = 0;
     for (size_t i = 0; i < size; ++i) {

@@ -16,26 +16,27 @@ namespace fs = std::filesystem;
 namespace {
 
 #ifdef _WIN32
-std::string FolderPrefix() { return "quimbo-test-"; }  // a longer name would crowd the 260-byte paths
+std::string FolderPrefix(const std::string& name) { return name; }  // longer would crowd 260-byte paths
 #else
-// "quimbo-test-PID-N", so that a later run can remove the folders of runs that crashed
-// or were killed: their process is gone. A folder of a run still going stays.
-std::string FolderPrefix() {
+// NAME-PID-N, so that a later test removes the test folders of runs that crashed or
+// were killed: their process is gone. A folder of a run still going stays; so does a
+// fuzzer's, which holds its crash file.
+std::string FolderPrefix(const std::string& name) {
     std::error_code ignored;
     for (const fs::directory_entry& entry : fs::directory_iterator(fs::temp_directory_path(), ignored)) {
-        const std::string name = entry.path().filename().string();
+        const std::string folder = entry.path().filename().string();
         char* end = nullptr;
-        const long pid = name.rfind("quimbo-test-", 0) == 0 ? std::strtol(name.c_str() + 12, &end, 10) : 0;
+        const long pid = folder.rfind("quimbo-test-", 0) == 0 ? std::strtol(folder.c_str() + 12, &end, 10) : 0;
         if (pid > 0 && *end == '-' && kill(pid_t(pid), 0) != 0 && errno == ESRCH) fs::remove_all(entry, ignored);
     }
-    return "quimbo-test-" + std::to_string(getpid()) + "-";
+    return name + std::to_string(getpid()) + "-";
 }
 #endif
 
 }  // namespace
 
-ScopedInstallDir::ScopedInstallDir() : m_previous(fs::current_path()) {
-    const std::string prefix = FolderPrefix();
+ScopedInstallDir::ScopedInstallDir(const char* name) : m_previous(fs::current_path()) {
+    const std::string prefix = FolderPrefix(name);
     std::random_device seed;
     for (;;) {
         m_path = fs::temp_directory_path() / (prefix + std::to_string(seed()));

@@ -9,7 +9,7 @@
 
 class ScopedInstallDir {
 public:
-    ScopedInstallDir();
+    explicit ScopedInstallDir(const char* name = "quimbo-test-");  // fuzzers keep theirs apart
     ~ScopedInstallDir();
     ScopedInstallDir(const ScopedInstallDir&) = delete;
     ScopedInstallDir& operator=(const ScopedInstallDir&) = delete;
