@@ -7,7 +7,7 @@
 
 namespace {
 
-TEST(RegistryClock, ReadsTheStoredFigureAndGivesZeroWhenOversized) {
+TEST(RegistryClock, ReadsTheStoredFigureAndGivesZeroWhenOversizedOrMissing) {
     HKEY key = nullptr;
     ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "HARDWARE\\DESCRIPTION\\System\\CentralProcessor\\0", 0,
                             KEY_READ | KEY_SET_VALUE, &key),
@@ -24,6 +24,8 @@ TEST(RegistryClock, ReadsTheStoredFigureAndGivesZeroWhenOversized) {
     // the second query must not be offered the larger size.
     const char text[] = "2300 MHz and then some more";
     RegSetValueExA(key, "~MHz", 0, REG_SZ, reinterpret_cast<const BYTE*>(text), sizeof text);
+    EXPECT_EQ(ReadRegistryCpuMHz(), 0);
+    RegDeleteValueA(key, "~MHz");  // no spelling of the name at all
     EXPECT_EQ(ReadRegistryCpuMHz(), 0);
 
     if (hadValue)
