@@ -17,25 +17,15 @@ constexpr const char* kReaderKey = "Software\\adobe\\acrobat\\exe";
 constexpr const char* kWebHandlerKey = "http\\shell\\open\\command";
 const char* const kReadmeStems[] = {"Readme", "lisezmoi", "liesmich", "Leeme", "Leggimi", "Leesmij"};
 
-std::string ClassesValue(const char* key) {
-    char value[MAX_PATH * 2] = "";
-    LONG size = sizeof value;
-    return ::RegQueryValueA(HKEY_CLASSES_ROOT, key, value, &size) == ERROR_SUCCESS ? value : "";
-}
 void SetClassesValue(const char* key, const std::string& value) {
     ::RegSetValueA(HKEY_CLASSES_ROOT, key, REG_SZ, value.c_str(), DWORD(value.size()));
 }
 
 class Documents : public ::testing::Test {
 protected:
-    void SetUp() override {
-        m_savedWebHandler = ClassesValue(kWebHandlerKey);
-        ::RegDeleteKeyA(HKEY_CLASSES_ROOT, kReaderKey);
-    }
-    void TearDown() override {
-        ::RegDeleteKeyA(HKEY_CLASSES_ROOT, kReaderKey);
-        if (!m_savedWebHandler.empty()) SetClassesValue(kWebHandlerKey, m_savedWebHandler);
-    }
+    // No Reader unless a test registers one; the web handler is set by the test using it.
+    void SetUp() override { ::RegDeleteKeyA(HKEY_CLASSES_ROOT, kReaderKey); }
+    void TearDown() override { ::RegDeleteKeyA(HKEY_CLASSES_ROOT, kReaderKey); }
 
     // A recorder copied to `path`; its record appears as `path` + ".txt".
     static std::string PlaceRecorder(const fs::path& path) {
@@ -64,7 +54,7 @@ protected:
         world.WriteConfig(stored);
     }
     static HWND StartInstalled(LauncherWorld& world, ui::Process& launcher) {
-        launcher = LauncherWorld::StartLauncher(world.InstalledLauncher(), world.InstallFolder());
+        launcher = world.StartInstalled();
         return LauncherWorld::WaitForDialog(launcher);
     }
     // Not installed, from the CD-ROM: past the language question to the main dialog.
@@ -88,19 +78,20 @@ protected:
         ui::Click(ui::Control(dialog, IDC_QUIT));
         EXPECT_TRUE(launcher.WaitForExit().has_value());
     }
-
-private:
-    std::string m_savedWebHandler;
 };
 
-TEST_F(Documents, ReadmeAndWebSiteInEveryLanguage) {
+// Read me, the web site and the manual (with a registered Reader) in every language.
+TEST_F(Documents, ReadmeWebSiteAndManualInEveryLanguage) {
     const std::string browser = PlaceRecorder(fs::temp_directory_path() / "quimbo-browser" / "browser.exe");
     SetClassesValue(kWebHandlerKey, "\"" + browser + "\" \"%1\"");
+    const std::string reader = PlaceRecorder(fs::temp_directory_path() / "quimbo-reader" / "AcroRd32.exe");
+    SetClassesValue(kReaderKey, reader);
     for (int32_t language = 0; language < 6; ++language) {
         LauncherWorld world;
         InstallWithReadmes(world, language);
         const std::string notepad = PlaceRecorder(world.InstallFolder() + "\\notepad.exe");
         fs::remove(browser + ".txt");
+        fs::remove(reader + ".txt");
         ui::Process launcher;
         HWND dialog = StartInstalled(world, launcher);
         ASSERT_NE(dialog, nullptr);
@@ -111,6 +102,10 @@ TEST_F(Documents, ReadmeAndWebSiteInEveryLanguage) {
         ui::Click(ui::Control(dialog, IDC_WEBSITE));
         const std::string webCommand = WaitForRecord(browser)["commandLine"];
         EXPECT_NE(webCommand.find("http://www.quimbo-marivel.example/"), std::string::npos) << webCommand;
+        PressManual(dialog);
+        const std::string manual = WaitForRecord(reader)["commandLine"];
+        const std::string parameters = "\"" + world.InstallFolder() + "\\help\\manual" + std::to_string(language) + ".pdf\"";
+        EXPECT_EQ(manual.substr(manual.size() - std::min(manual.size(), parameters.size())), parameters) << manual;
         Quit(dialog, launcher);
     }
 }
@@ -138,22 +133,9 @@ TEST_F(Documents, ReadmeFallsBackToTheCdAndOtherwiseStartsNothing) {
     fs::remove_all("V:\\Datas");
 }
 
-TEST_F(Documents, ManualOpensInTheRegisteredReaderFromTheInstallationOrTheCd) {
+TEST_F(Documents, ManualWithoutAnInstallationOpensFromTheCd) {
     const std::string reader = PlaceRecorder(fs::temp_directory_path() / "quimbo-reader" / "AcroRd32.exe");
     SetClassesValue(kReaderKey, reader);
-    {
-        LauncherWorld world;
-        ui::Process launcher;
-        InstallWithReadmes(world, 2);
-        HWND dialog = StartInstalled(world, launcher);
-        ASSERT_NE(dialog, nullptr);
-        PressManual(dialog);
-        const std::string command = WaitForRecord(reader)["commandLine"];
-        const std::string parameters = "\"" + world.InstallFolder() + "\\help\\manual2.pdf\"";
-        EXPECT_EQ(command.substr(command.size() - std::min(command.size(), parameters.size())), parameters) << command;
-        Quit(dialog, launcher);
-    }
-    fs::remove(reader + ".txt");
     LauncherWorld world;
     ui::Process launcher;
     HWND dialog = StartFromCd(world, launcher);
@@ -193,14 +175,18 @@ TEST_F(Documents, WithoutReaderTheQuestionLeadsToTheInstallerOnTheCd) {
     fs::remove_all("V:\\Install");
 }
 
-// Started in a folder of the CD-ROM, as a shortcut may do: the installer is still the
-// one at the root, and the launcher ends once it runs.
+// Not installed, from a folder of the CD-ROM as a shortcut may start it, in the language
+// picked: Install with Settings disabled, the marker there, nothing written to the disc.
+// The installer is still the one at the root, and the launcher ends once it runs.
 TEST_F(Documents, InstallStartsSetupFromTheCdRootOrShowsWhyNot) {
     LauncherWorld world;
     ui::Process launcher;
     fs::create_directories("V:\\Datas");
     HWND dialog = StartFromCd(world, launcher, "V:\\Datas", "Espa\xF1ol");
     ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(ui::Text(ui::Control(dialog, IDC_PLAY)), "Instalar");
+    EXPECT_FALSE(ui::IsEnabled(ui::Control(dialog, IDC_SETTINGS)));
+    EXPECT_TRUE(ui::WindowOfClassExists("VESKA Demo"));
     ui::Click(ui::Control(dialog, IDC_PLAY));
     const std::string box = LauncherWorld::AnswerBox(launcher, dialog, IDOK);
     EXPECT_TRUE(box.rfind("Quimbo Marivel|", 0) == 0 && box.find("not found") != std::string::npos) << box;
@@ -211,6 +197,7 @@ TEST_F(Documents, InstallStartsSetupFromTheCdRootOrShowsWhyNot) {
     EXPECT_TRUE(launcher.WaitForExit().has_value());
     const std::string folder = WaitForRecord(setup)["workingDirectory"];
     EXPECT_TRUE(folder == "V:\\" || folder == "v:\\") << folder;
+    EXPECT_FALSE(fs::exists("V:\\bin\\config.pc"));
     std::error_code ignored;  // a launcher left running still holds the folder
     fs::remove(setup + ".txt", ignored);
     fs::remove_all("V:\\Datas", ignored);

@@ -55,6 +55,14 @@ std::string LauncherWorld::ReadConfigBytes() const {
     return FileExists("bin/config.pc") ? ReadBytes("bin/config.pc") : std::string();
 }
 
+GameConfig LauncherWorld::ReadConfig() const {
+    GameConfig saved = {};
+    const std::string bytes = ReadConfigBytes();
+    EXPECT_EQ(bytes.size(), sizeof saved);
+    if (bytes.size() == sizeof saved) std::memcpy(&saved, bytes.data(), sizeof saved);
+    return saved;
+}
+
 void LauncherWorld::PutLauncherOnCd() {
     ASSERT_EQ(::GetDriveTypeA(kCdRoot), UINT(DRIVE_CDROM)) << "run through ctest: the e2e_drives fixture lays out V:";
     fs::copy_file(LauncherProgram(), fs::path(kCdRoot) / "Quimbo.exe", fs::copy_options::overwrite_existing);
@@ -107,10 +115,8 @@ void LauncherWorld::ExpectEndsUnseen(ui::Process& launcher) {
     EXPECT_FALSE(shown);
 }
 
-std::string LauncherWorld::GameReportPath() const { return (m_dir.path() / "bin" / "zorb-report.txt").string(); }
-
 std::map<std::string, std::string> LauncherWorld::WaitForGameReport() const {
-    const std::string path = GameReportPath();
+    const std::string path = (m_dir.path() / "bin" / "zorb-report.txt").string();
     ui::WaitUntil([&] { return fs::exists(path) && fs::file_size(path) > 0; });
     // The game writes its report before it shows its window.
     ui::WaitForTopLevelWindow(0, "VESKA Game Demo");

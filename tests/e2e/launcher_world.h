@@ -27,6 +27,7 @@ public:
     void WriteIni(const std::string& text);
     void WriteConfig(const GameConfig& config);
     std::string ReadConfigBytes() const;  // "" when there is no bin\config.pc
+    GameConfig ReadConfig() const;        // all zero, and a failed check, unless 128 bytes
 
     // The CD-ROM in V:, with the launcher at its root.
     static constexpr const char* kCdRoot = "V:\\";
@@ -45,6 +46,10 @@ public:
     std::string TraceVariable() const;
     static long long TracedValue(const std::string& moment);
 
+    // The installed launcher started in the installation folder.
+    ui::Process StartInstalled(const std::vector<std::string>& environment = {}) const {
+        return StartLauncher(InstalledLauncher(), InstallFolder(), environment);
+    }
     // The visible dialog of a launcher process, or nullptr once it has ended.
     static HWND WaitForDialog(ui::Process& launcher, const char* title = nullptr);
     // Waits for the launcher's message box over `dialog`, presses `button` and returns
@@ -55,7 +60,6 @@ public:
 
     // What the stand-in game received, once its report exists beside it.
     std::map<std::string, std::string> WaitForGameReport() const;
-    std::string GameReportPath() const;
 
 private:
     ScopedInstallDir m_dir;

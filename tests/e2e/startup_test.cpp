@@ -2,7 +2,6 @@
 // ending unseen, asking for the language and showing its dialog.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <filesystem>
 
 #include "detect/cpu_speed.h"
@@ -63,43 +62,19 @@ TEST_F(Startup, NotInstalledFromCdAsksForTheLanguageAndCancelEnds) {
     EXPECT_FALSE(ui::WindowOfClassExists(kMarkerWindowClass));
 }
 
-TEST_F(Startup, NotInstalledFromCdOkShowsInstallWithSettingsDisabledAndWritesNothing) {
-    world.PutLauncherOnCd();
-    ui::Process launcher = LauncherWorld::StartLauncher(LauncherWorld::CdLauncher(), LauncherWorld::kCdRoot);
-    HWND question = LauncherWorld::WaitForDialog(launcher);
-    ASSERT_NE(question, nullptr);
-    ASSERT_TRUE(ui::SelectComboItem(ui::Control(question, IDC_LANGUAGE_COMBO), "Espa\xF1ol"));
-    ui::Click(ui::Control(question, IDOK));
-    ASSERT_TRUE(ui::WaitForWindowGone(question));
-
-    HWND dialog = LauncherWorld::WaitForDialog(launcher, "Quimbo Marivel");
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(ui::Text(ui::Control(dialog, IDC_PLAY)), "Instalar");
-    EXPECT_FALSE(ui::IsEnabled(ui::Control(dialog, IDC_SETTINGS)));
-    EXPECT_TRUE(ui::WindowOfClassExists(kMarkerWindowClass));
-    ui::Click(ui::Control(dialog, IDC_QUIT));
-    EXPECT_TRUE(launcher.WaitForExit().has_value());
-    EXPECT_FALSE(std::filesystem::exists(std::string(LauncherWorld::kCdRoot) + "bin\\config.pc"));
-    EXPECT_FALSE(ui::WindowOfClassExists(kMarkerWindowClass));
-}
-
 TEST_F(Startup, FirstTimeStartsFromDefaultsWithTheIniLanguageAndSavesThem) {
     world.Install();
     world.WriteIni("FirstTime=1\r\nLanguage=0\r\nLanguage=2\r\n");
     GameConfig stored = DefaultRecord();
     stored.screenWidth = 800;
     world.WriteConfig(stored);
-    ui::Process launcher =
-        LauncherWorld::StartLauncher(world.InstalledLauncher(), world.InstallFolder(), {world.TraceVariable()});
+    ui::Process launcher = world.StartInstalled({world.TraceVariable()});
     HWND dialog = LauncherWorld::WaitForDialog(launcher);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(ui::Text(dialog), "Quimbo Marivel");
     EXPECT_EQ(ui::Text(ui::Control(dialog, IDC_PLAY)), "Start");
 
-    GameConfig saved;
-    const std::string bytes = world.ReadConfigBytes();
-    ASSERT_EQ(bytes.size(), sizeof saved);
-    std::memcpy(&saved, bytes.data(), sizeof saved);
+    const GameConfig saved = world.ReadConfig();
     EXPECT_EQ(saved.languageIndex, 2);
     EXPECT_EQ(saved.screenWidth, 512);                         // defaults, not the stored 800
     // The defaults were made from the measured rate, not from one still unknown.
@@ -110,21 +85,10 @@ TEST_F(Startup, FirstTimeStartsFromDefaultsWithTheIniLanguageAndSavesThem) {
     EXPECT_TRUE(launcher.WaitForExit().has_value());
 }
 
-TEST_F(Startup, ALanguageOutsideTheSixFromTheIniShowsEnglish) {
-    world.Install();
-    world.WriteIni("FirstTime=1\nLanguage=9\n");
-    ui::Process launcher = LauncherWorld::StartLauncher(world.InstalledLauncher(), world.InstallFolder());
-    HWND dialog = LauncherWorld::WaitForDialog(launcher);
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(ui::Text(ui::Control(dialog, IDC_QUIT)), "Quit");
-    ui::Click(ui::Control(dialog, IDC_QUIT));
-    EXPECT_TRUE(launcher.WaitForExit().has_value());
-}
-
 // The game decides even while another launcher runs too.
 TEST_F(Startup, RunningGameComesToTheFrontAndNoLauncherWindowAppears) {
     world.Install();
-    ui::Process other = LauncherWorld::StartLauncher(world.InstalledLauncher(), world.InstallFolder());
+    ui::Process other = world.StartInstalled();
     HWND otherDialog = LauncherWorld::WaitForDialog(other);
     ASSERT_NE(otherDialog, nullptr);
     ui::Process game;
@@ -134,8 +98,7 @@ TEST_F(Startup, RunningGameComesToTheFrontAndNoLauncherWindowAppears) {
     ASSERT_NE(gameWindow, nullptr);
     ::SetForegroundWindow(::GetDesktopWindow());
 
-    ui::Process launcher =
-        LauncherWorld::StartLauncher(world.InstalledLauncher(), world.InstallFolder(), {world.TraceVariable()});
+    ui::Process launcher = world.StartInstalled({world.TraceVariable()});
     LauncherWorld::ExpectEndsUnseen(launcher);
     EXPECT_EQ(::GetForegroundWindow(), gameWindow);
     // It ended without waiting for the processor measurement it had started.
@@ -149,12 +112,12 @@ TEST_F(Startup, RunningGameComesToTheFrontAndNoLauncherWindowAppears) {
 
 TEST_F(Startup, SecondLauncherEndsAndANewOneStartsAfterQuitOrClose) {
     world.Install();
-    ui::Process first = LauncherWorld::StartLauncher(world.InstalledLauncher(), world.InstallFolder());
+    ui::Process first = world.StartInstalled();
     HWND dialog = LauncherWorld::WaitForDialog(first);
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(ui::WindowOfClassExists(kMarkerWindowClass));
 
-    ui::Process second = LauncherWorld::StartLauncher(world.InstalledLauncher(), world.InstallFolder());
+    ui::Process second = world.StartInstalled();
     LauncherWorld::ExpectEndsUnseen(second);
     EXPECT_EQ(ui::ProcessIdOf(::GetForegroundWindow()), first.id());
     EXPECT_TRUE(first.IsRunning());
@@ -163,9 +126,11 @@ TEST_F(Startup, SecondLauncherEndsAndANewOneStartsAfterQuitOrClose) {
     EXPECT_TRUE(first.WaitForExit().has_value());
     EXPECT_FALSE(ui::WindowOfClassExists(kMarkerWindowClass));
 
-    ui::Process third = LauncherWorld::StartLauncher(world.InstalledLauncher(), world.InstallFolder());
+    world.WriteIni("FirstTime=1\nLanguage=9\n");  // a language outside the six shows English
+    ui::Process third = world.StartInstalled();
     dialog = LauncherWorld::WaitForDialog(third);
     ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(ui::Text(ui::Control(dialog, IDC_QUIT)), "Quit");
     ui::Click(ui::Control(dialog, IDC_QUIT));
     EXPECT_TRUE(third.WaitForExit().has_value());
     EXPECT_FALSE(ui::WindowOfClassExists(kMarkerWindowClass));

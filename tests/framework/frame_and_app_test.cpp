@@ -1,11 +1,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <string>
-
 #include "framework/frame_wnd.h"
 #include "framework/instance.h"
-#include "framework/win_app.h"
 
 namespace {
 
@@ -85,29 +82,6 @@ TEST_F(FrameWindow, AFrameEndingDuringItsCreationStaysTheCallers) {
         EXPECT_EQ(framesDeleted, 1);
     }
     EXPECT_EQ(FindWindowA(kClass, nullptr), nullptr);
-}
-
-struct RecordingApp : CWinApp {
-    BOOL initResult = FALSE;
-    std::string calls;
-    BOOL InitInstance() override {
-        calls += "init ";
-        if (initResult) PostQuitMessage(0);  // ends Run's loop
-        return initResult;
-    }
-    int ExitInstance() override { calls += "exit"; return 5; }
-};
-
-TEST(WinApp, WinMainRunsInitInstanceThenExitInstanceAndFailsWithoutAnApplication) {
-    for (BOOL initResult : {FALSE, TRUE}) {
-        RecordingApp app;
-        app.initResult = initResult;
-        EXPECT_EQ(AfxGetApp(), &app);
-        EXPECT_EQ(AfxWinMain(AfxGetInstanceHandle()), 5);
-        EXPECT_EQ(app.calls, "init exit");
-    }
-    EXPECT_EQ(AfxGetApp(), nullptr);
-    EXPECT_NE(AfxWinMain(AfxGetInstanceHandle()), 0);
 }
 
 }  // namespace

@@ -66,17 +66,14 @@ protected:
     }
 };
 
-TEST_F(StringTable, EveryMessageLoadsWithItsExactTextInEveryLanguage) {
+TEST_F(StringTable, EveryMessageAndLanguageNameLoadsWithItsExactText) {
     for (const MessageTexts& row : kMessages) {
         for (int32_t language = 0; language < 6; ++language) {
             EXPECT_EQ(std::string(LoadMessage(row.message, language)), row.text[language])
                 << "message offset " << row.message << ", language " << language;
         }
     }
-}
-
-TEST_F(StringTable, LanguageNamesAreTheSameWhateverTheLanguage) {
-    for (int32_t language = 0; language < 6; ++language)
+    for (int32_t language = 0; language < 6; ++language)  // each name the same in every language
         EXPECT_EQ(std::string(LoadLanguageName(language)), kLanguageNames[language]);
 }
 

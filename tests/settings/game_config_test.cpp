@@ -35,30 +35,24 @@ using ConfigDefaults = SettingsTest;
 TEST_F(ConfigDefaults, TheRecordFollowsClockAcceleratorAndKeyboard) {
     ASSERT_EQ(kUsDefaults.size(), 128u);
     const unsigned char azerty[5] = {30, 44, 18, 19, 16};
-    const struct { int32_t mhz; bool accelerator, qwerty; char renderer, state; } cases[] = {
-        {300, false, true, 1, 0}, {299, false, true, 0, 0}, {0, true, true, 2, 1}, {300, false, false, 1, 0}};
+    const struct { int32_t mhz; bool accelerator, qwerty; uint16_t langId; char renderer, state, language; } cases[] = {
+        {300, false, true, 0x0409, 1, 0, 0}, {299, false, true, 0x0409, 0, 0, 0}, {0, true, true, 0x0409, 2, 1, 0},
+        {300, false, false, 0x0409, 1, 0, 0}, {300, false, true, 0x0807, 1, 0, 2}, {300, false, true, 0x0C0A, 1, 0, 3},
+        {300, false, true, 0x080C, 1, 0, 1}, {300, false, true, 0x0410, 1, 0, 4}, {300, false, true, 0x0413, 1, 0, 5},
+        {300, false, true, 0x0816, 1, 0, 0}, {300, false, true, 0x0416, 1, 0, 0}};  // by the primary language
     for (const auto& c : cases) {
-        machine = {c.mhz, c.accelerator, 0x0409, c.qwerty};
+        machine = {c.mhz, c.accelerator, c.langId, c.qwerty};
         MakeDefaultConfig(config, machine);
         std::string expected = kUsDefaults;
         expected[4] = c.renderer;
+        expected[8] = c.language;
         expected[12] = c.state;
         if (!c.qwerty) expected.replace(74, 5, reinterpret_cast<const char*>(azerty), 5);
-        EXPECT_EQ(RecordBytes(), expected) << c.mhz << " " << c.accelerator << " " << c.qwerty;
+        EXPECT_EQ(RecordBytes(), expected) << int(&c - cases);
     }
     EXPECT_FALSE(IsQwertyLayout(0xFFFFFFFFu, 0x1E));  // a keyboard without 'q'
     EXPECT_FALSE(IsQwertyLayout(0x1E, 0x1E));
     EXPECT_TRUE(IsQwertyLayout(0x10, 0x1E));
-}
-
-TEST_F(ConfigDefaults, LanguageComesFromThePrimarySystemLanguage) {
-    const struct { unsigned langId; int language; } cases[] = {
-        {0x0807, 2}, {0x0C0A, 3}, {0x080C, 1}, {0x0410, 4}, {0x0413, 5}, {0x0816, 0}, {0x0416, 0}};
-    for (const auto& c : cases) {
-        UseSystemLanguage(c.langId);
-        MakeDefaultConfig(config, machine);
-        EXPECT_EQ(config.languageIndex, c.language) << std::hex << c.langId;
-    }
 }
 
 using ConfigFile = SettingsTest;
@@ -77,11 +71,13 @@ TEST_F(ConfigFile, InvalidRecordsGiveTheDefaultsAndValidOnesStay) {
         return bytes;
     };
     const std::string defaults = kUsDefaults, defaultsWithTail = kUsDefaults.substr(0, 121) + "tailtai";
+    std::string openGl = changed(4, RenderOpenGL);  // stored on a machine without accelerator: kept
+    openGl[40] = '\x11';                           // a game-owned double
     const struct { std::string stored; int32_t rendererBefore; bool accelerator; std::string loaded; } cases[] = {
         {"", 0, false, defaults}, {std::string(127, '\x07'), 0, false, defaults}, {valid + "x", 0, false, defaults},
         {changed(0, 15), 0, false, defaultsWithTail}, {changed(8, 6), 0, false, defaultsWithTail},
         {changed(8, -1), 0, false, defaultsWithTail}, {valid, RenderOpenGL, false, defaultsWithTail},
-        {valid, RenderOpenGL, true, valid}, {valid, 0, false, valid}};
+        {valid, RenderOpenGL, true, valid}, {valid, 0, false, valid}, {openGl, 0, false, openGl}};
     for (const auto& c : cases) {
         config = GameConfig{};
         config.renderer = c.rendererBefore;
@@ -90,23 +86,15 @@ TEST_F(ConfigFile, InvalidRecordsGiveTheDefaultsAndValidOnesStay) {
         LoadConfigRecord(config, machine);
         const int row = int(&c - cases);
         EXPECT_EQ(RecordBytes(), c.loaded) << row;
-        EXPECT_EQ(ReadBytes(kConfigPath), c.loaded == valid ? c.stored : c.loaded) << row;
+        EXPECT_EQ(ReadBytes(kConfigPath), c.loaded) << row;
     }
+    SaveConfigRecord(config);  // the game's fields and the tail go through a save
+    EXPECT_EQ(ReadBytes(kConfigPath), openGl);
 }
 
-TEST_F(ConfigFile, ValidRecordLoadsUnchangedAndTailIsCarriedThroughSaves) {
-    std::string stored = kUsDefaults;
-    stored[4] = 2;          // OpenGL stored on a machine without accelerator
-    stored[40] = '\x11';    // a game-owned double
-    stored.replace(121, 7, "\x01\x02\x03\x04\x05\x06\x07");
-    WriteBytes(kConfigPath, stored);
-    LoadConfigRecord(config, machine);
-    EXPECT_EQ(RecordBytes(), stored);
-    SaveConfigRecord(config);
-    EXPECT_EQ(ReadBytes(kConfigPath), stored);
-}
-
-TEST_F(ConfigFile, FirstTimeLoadTakesTheFirstIniLanguageAndSavesBothFiles) {
+// While the ini marks a first run, a load takes its first language and a save writes
+// the record's language into it; otherwise the ini is left alone.
+TEST_F(ConfigFile, FirstRunTiesTheIniLanguageToTheRecord) {
     std::string stored = kUsDefaults;
     WriteBytes(kConfigPath, stored);
     WriteBytes(kIniPath, "FirstTime=1\r\nLanguage=3\r\nLanguage=1\r\n");
@@ -114,18 +102,12 @@ TEST_F(ConfigFile, FirstTimeLoadTakesTheFirstIniLanguageAndSavesBothFiles) {
     EXPECT_EQ(config.languageIndex, 3);
     stored[8] = 3;
     EXPECT_EQ(ReadBytes(kConfigPath), stored);
-    EXPECT_EQ(ReadBytes(kIniPath), "FirstTime=1\r\nLanguage=3\r\nLanguage=1\r\n");
-}
-
-TEST_F(ConfigFile, SaveRewritesTheIniDigitOnlyWhileFirstTimeIsSet) {
-    MakeDefaultConfig(config, machine);
     config.languageIndex = 5;
+    SaveConfigRecord(config);
+    EXPECT_EQ(ReadBytes(kIniPath), "FirstTime=1\r\nLanguage=5\r\nLanguage=1\r\n");
     WriteBytes(kIniPath, "FirstTime=0\nLanguage=1\n");
     SaveConfigRecord(config);
     EXPECT_EQ(ReadBytes(kIniPath), "FirstTime=0\nLanguage=1\n");
-    WriteBytes(kIniPath, "FirstTime=1\nLanguage=1\n");
-    SaveConfigRecord(config);
-    EXPECT_EQ(ReadBytes(kIniPath), "FirstTime=1\nLanguage=5\n");
 }
 
 TEST_F(ConfigFile, WithoutBinFolderNothingIsWrittenAndMemoryStays) {

@@ -55,18 +55,6 @@ TEST_F(IniRead, FirstTimeAndDriverSettingsFromTheFirstLineNamingThem) {
     EXPECT_EQ(std::string(driverDllName), std::string(75, 'x'));
 }
 
-TEST_F(IniRead, FindIniLineRewindsAndReportsTheEnd) {
-    WriteBytes(kIniPath, "a=1\nKey=2\n");
-    FILE* file = std::fopen(kIniPath, "rt");
-    ASSERT_NE(file, nullptr);
-    char line[80];
-    EXPECT_EQ(FindIniLine(file, "Key", line, sizeof line), 1);
-    EXPECT_EQ(FindIniLine(file, "a=", line, sizeof line), 1);
-    EXPECT_STREQ(line, "a=1\n");
-    EXPECT_EQ(FindIniLine(file, "missing", line, sizeof line), 0);
-    std::fclose(file);
-}
-
 // Keys behind a zero byte or beyond the first 4096 bytes are neither read nor written.
 TEST_F(IniRead, BinaryGarbageChangesNothing) {
     std::string junk;

@@ -1,11 +1,9 @@
 #pragma once
 // A fresh folder that becomes the current directory for one test, with an empty
 // "bin" inside, as the launcher finds it in an installation folder. The old current
-// directory comes back and the folder goes away at the end; on Linux the next test
-// removes the folder of a run that crashed or was killed.
+// directory comes back and the folder goes away at the end.
 #include <filesystem>
 #include <string>
-#include <vector>
 
 class ScopedInstallDir {
 public:

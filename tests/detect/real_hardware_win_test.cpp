@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <ddraw.h>
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "detect/cpu_speed.h"
+#include "detect/display_devices_win.h"
+#include "detect/opengl_probe_win.h"
+#include "detect/probe_window.h"
+
+namespace {
+
+using Mode = std::tuple<int32_t, int32_t, int32_t>;
+
+HRESULT CALLBACK CollectMode(LPDDSURFACEDESC mode, LPVOID context) {
+    static_cast<std::vector<Mode>*>(context)->emplace_back(mode->dwWidth, mode->dwHeight,
+                                                            mode->ddpfPixelFormat.dwRGBBitCount);
+    return DDENUMRET_OK;
+}
+
+// The primary device's modes straight from DirectDraw, in the table's order.
+std::vector<Mode> PrimaryModes() {
+    std::vector<Mode> modes;
+    IDirectDraw* directDraw = nullptr;
+    if (DirectDrawCreate(nullptr, &directDraw, nullptr) != DD_OK) return modes;
+    directDraw->EnumDisplayModes(0, nullptr, &modes, CollectMode);
+    directDraw->Release();
+    if (modes.size() > kMaxDisplayModes) modes.resize(kMaxDisplayModes);
+    std::stable_sort(modes.begin(), modes.end(), [](const Mode& a, const Mode& b) {
+        return std::get<0>(a) * std::get<1>(a) + std::get<2>(a) < std::get<0>(b) * std::get<1>(b) + std::get<2>(b);
+    });
+    return modes;
+}
+
+std::vector<Mode> TableModes(const DisplayDevice& d) {
+    std::vector<Mode> modes;
+    for (int i = 0; i < d.modeCount; ++i) modes.emplace_back(d.modeWidth[i], d.modeHeight[i], d.modeBitsPerPixel[i]);
+    return modes;
+}
+
+// The renderer string of the system's OpenGL, asked without the probe.
+std::string SystemRenderer() {
+    ProbeWindow window;
+    const HDC dc = GetDC(window.handle());
+    PIXELFORMATDESCRIPTOR pfd{sizeof pfd, 1, PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER};
+    pfd.cColorBits = 16;
+    std::string renderer;
+    const int format = ChoosePixelFormat(dc, &pfd);
+    const HGLRC context = format && SetPixelFormat(dc, format, &pfd) ? wglCreateContext(dc) : nullptr;
+    if (context && wglMakeCurrent(dc, context)) {
+        if (const GLubyte* text = glGetString(GL_RENDERER)) renderer = reinterpret_cast<const char*>(text);
+        wglMakeCurrent(nullptr, nullptr);
+    }
+    if (context) wglDeleteContext(context);
+    ReleaseDC(window.handle(), dc);
+    return renderer;
+}
+
+// The primary device's modes as DirectDraw lists them, sorted, and the probe's verdict
+// as the system's own renderer string gives it; with checkGdi 0 a usable format is enough.
+TEST(RealDisplayDevices, PrimaryDeviceHasItsModesSortedAndTheProbeVerdict) {
+    DisplayScan scan{};
+    ScanDirectDrawDevices(nullptr, 1, scan);  // without a window the probe cannot accelerate
+    ASSERT_GE(scan.deviceCount, 1);
+    EXPECT_EQ(scan.devices[1].hardware3D, 0);
+    EXPECT_FALSE(scan.primaryAccelerated);
+
+    const std::string renderer = SystemRenderer();
+    ASSERT_FALSE(renderer.empty());
+    for (int32_t checkGdi : {1, 0}) {
+        ProbeWindow window;
+        ScanDirectDrawDevices(window.handle(), checkGdi, scan);
+        ASSERT_GE(scan.deviceCount, 1);
+        ASSERT_LE(scan.deviceCount, 4);
+        const DisplayDevice& primary = scan.devices[1];
+        EXPECT_EQ(primary.guid.bytes[0] + primary.guid.bytes[15], 0);
+        EXPECT_GT(TableModes(primary).size(), 0u);
+        EXPECT_EQ(TableModes(primary), PrimaryModes());
+        EXPECT_EQ(scan.primaryAccelerated, checkGdi == 0 || renderer.find("GDI Generic") == std::string::npos);
+        EXPECT_EQ(primary.hardware3D, scan.primaryAccelerated ? 1 : 0);
+    }
+}
+
+// A library that is missing or lacks the entry points is never called through.
+TEST(RealOpenGlLibrary, MissingOrWithoutTheExportsIsIncomplete) {
+    OpenGlLibrary missing("quimbo-no-such-library.dll");
+    EXPECT_EQ(missing.LoadError(), DWORD(ERROR_MOD_NOT_FOUND));
+    EXPECT_FALSE(missing.IsComplete());
+    OpenGlLibrary withoutExports("kernel32.dll");
+    EXPECT_EQ(withoutExports.LoadError(), 0u);
+    EXPECT_FALSE(withoutExports.IsComplete());
+    EXPECT_TRUE(OpenGlLibrary("opengl32.dll").IsComplete());
+}
+
+TEST(RegistryClock, ReadsTheStoredFigureAndGivesZeroWhenOversizedOrMissing) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "HARDWARE\\DESCRIPTION\\System\\CentralProcessor\\0", 0,
+                            KEY_READ | KEY_SET_VALUE, &key),
+              ERROR_SUCCESS);
+    DWORD type = 0, size = 0;
+    const bool hadValue = RegQueryValueExA(key, "~MHz", nullptr, &type, nullptr, &size) == ERROR_SUCCESS;
+    std::vector<BYTE> original(size);
+    if (hadValue) RegQueryValueExA(key, "~MHz", nullptr, &type, original.data(), &size);
+
+    const DWORD mhz = 1234;
+    RegSetValueExA(key, "~MHz", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&mhz), sizeof mhz);
+    EXPECT_EQ(ReadRegistryCpuMHz(), 1234);
+    // Refused for its size, then found again under the next spelling (names ignore case):
+    // the second query must not be offered the larger size.
+    const char text[] = "2300 MHz and then some more";
+    RegSetValueExA(key, "~MHz", 0, REG_SZ, reinterpret_cast<const BYTE*>(text), sizeof text);
+    EXPECT_EQ(ReadRegistryCpuMHz(), 0);
+    RegDeleteValueA(key, "~MHz");  // no spelling of the name at all
+    EXPECT_EQ(ReadRegistryCpuMHz(), 0);
+
+    if (hadValue)
+        RegSetValueExA(key, "~MHz", 0, type, original.data(), DWORD(original.size()));
+    else
+        RegDeleteValueA(key, "~MHz");
+    RegCloseKey(key);
+}
+
+}  // namespace
