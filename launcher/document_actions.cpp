@@ -31,14 +31,6 @@ bool FindReadme(const char* folder, char (&path)[kMaxPath]) {
            JoinText(path, folder, name) && FileOpensForReading(path);
 }
 
-// A CD-ROM path with the drive letter of the game's disc in place of the 'd'.
-bool OnGameCd(const char* path, char (&onCd)[kMaxPath]) {
-    const char drive = FindCdDrive();
-    if (!drive || !CopyText(onCd, path)) return false;
-    onCd[0] = drive;
-    return true;
-}
-
 }  // namespace
 
 void CLauncherDlg::OnReadme() {

@@ -2,8 +2,6 @@
 // installation the same button reads Install and starts the installer.
 #include <windows.h>
 
-#include <cstring>
-
 #include "launcher/game_launch.h"
 #include "launcher/launcher_dlg.h"
 #include "launcher/process_start.h"
@@ -12,7 +10,7 @@
 #include "state/launcher_state.h"
 
 namespace {
-constexpr char kInstallerOnCd[] = "?:\\setup.exe";  // at the root of the game's CD-ROM
+constexpr const char* kInstaller = "d:\\setup.exe";  // at the root of the game's CD-ROM
 }
 
 void CLauncherDlg::OnPlay() {
@@ -36,14 +34,11 @@ void CLauncherDlg::OnPlayDoubleClicked() { OnPlay(); }
 void CLauncherDlg::StartInstaller() {
     // The installer of the game's CD-ROM, wherever the launcher was started; through the
     // shell, as an installer that needs more rights fails to start by CreateProcess.
-    const char drive = FindCdDrive();
-    if (!drive) {
+    char installer[kMaxPath];
+    if (!OnGameCd(kInstaller, installer)) {
         ShowStartFailure(ERROR_PATH_NOT_FOUND);
         return;
     }
-    char installer[sizeof kInstallerOnCd];
-    std::memcpy(installer, kInstallerOnCd, sizeof installer);
-    installer[0] = drive;
-    const char root[] = {drive, ':', '\\', '\0'};
+    const char root[] = {installer[0], ':', '\\', '\0'};
     if (OpenThroughShell(m_hWnd, installer, root) == 1) ::PostQuitMessage(0);
 }

@@ -12,5 +12,9 @@ bool FindInstalledGame(InstallPaths& paths);
 // No box appears for drives without a medium.
 char FindCdDrive();
 
+// `path`, written for drive d:, with the drive letter of the game's CD-ROM instead;
+// false without that disc.
+bool OnGameCd(const char* path, char (&onCd)[kMaxPath]);
+
 // True when the current directory lies on a CD-ROM drive.
 bool IsRunningFromCd();

@@ -55,6 +55,13 @@ char FindCdDrive() {
     return found;
 }
 
+bool OnGameCd(const char* path, char (&onCd)[kMaxPath]) {
+    const char drive = FindCdDrive();
+    if (!drive || !CopyText(onCd, path)) return false;
+    onCd[0] = drive;
+    return true;
+}
+
 bool IsRunningFromCd() {
     char directory[kMaxPath];
     // A directory too long for the buffer is no drive root we could test.
