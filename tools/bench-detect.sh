@@ -1,14 +1,16 @@
 #!/bin/bash
 # Times the hardware detection under Wine (not a test): runs detect-report.exe of the
-# win64 build several times and prints, per step, the fastest and the median time, and
-# the processor clock as Wine's registry, the measurement and /proc/cpuinfo give it.
-# Usage: tools/bench-detect.sh [runs, default 5]. Build win64 first (tools/build-all.sh).
+# shipped 32-bit build (the 64-bit one where 32-bit programs cannot run) several times
+# and prints, per step, the fastest and the median time, and the processor clock as
+# Wine's registry, the measurement and /proc/cpuinfo give it.
+# Usage: tools/bench-detect.sh [runs, default 5]. Build first (tools/build-all.sh).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-5}
-build=$root/build/win64
+source "$root/tools/wine-builds.sh"
+build=$root/build/$(shipped_or_standin_build)
 report=$build/tools/detect_report/detect-report.exe
-[ -x "$build/wine-run.sh" ] && [ -f "$report" ] || { echo "build win64 first: $report is missing" >&2; exit 1; }
+[ -x "$build/wine-run.sh" ] && [ -f "$report" ] || { echo "build first (tools/build-all.sh): $report is missing" >&2; exit 1; }
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 # After our own trap: xvfb.sh sets the one that stops the display it starts.

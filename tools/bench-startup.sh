@@ -4,16 +4,19 @@
 # trace (QUIMBO_TRACE) and a second launcher beside the first (not a test).
 # Usage: tools/bench-startup.sh [runs, default 7]. Figures under load are noisy: the
 # load average is printed before and after.
-# Build win64 first (tools/build-all.sh); uses the demo installation of dist/win64.
+# Measures the shipped 32-bit build where this machine runs 32-bit programs, the 64-bit
+# build otherwise. Build first (tools/build-all.sh).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=$root/build/win64
-export WINEPREFIX="$root/build/bench/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+source "$root/tools/wine-builds.sh"
+name=$(shipped_or_standin_build)
+build=$root/build/$name
+echo "build: $name"
+export QUIMBO_WINEPREFIX="$root/build/bench/wineprefix"
 source "$root/tools/xvfb.sh"
 start_display_if_needed
-install_path=$("$root/tools/demo/prepare-wine-demo.sh" "$root/dist/win64" "$root/build/bench")
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+install_path=$("$root/tools/demo/prepare-wine-demo.sh" "$build/wine-run.sh" "$root/dist/$name" "$root/build/bench")
 echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
-wine "$build/tools/bench/startup_bench.exe" "${install_path%\\}" "Z:$build/tools/bench/empty_dialog.exe" "${1:-7}" | tr -d '\r'
+"$build/wine-run.sh" "$build/tools/bench/startup_bench.exe" "${install_path%\\}" "Z:$build/tools/bench/empty_dialog.exe" "${1:-7}" | tr -d '\r'
 echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
-wineserver -k
+WINEPREFIX=$QUIMBO_WINEPREFIX wineserver -k

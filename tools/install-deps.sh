@@ -1,18 +1,35 @@
 #!/bin/bash
 # Installs what building and testing need on Debian 12. Installs only what is missing;
 # a package index that fails to refresh does not stop it.
+# Wine's 32-bit loader and OpenGL drivers go only where 32-bit programs run: on a kernel
+# without 32-bit support they would break the 64-bit runs too, so there they are removed.
 set -u
+root=$(cd "$(dirname "$0")/.." && pwd)
+source "$root/tools/wine-builds.sh"
 packages=(cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev
           g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
           wine wine64 xvfb xauth x11-utils imagemagick python3 python3-pefile)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
+i386_packages=(wine32:i386 libgl1-mesa-dri:i386 libglx-mesa0:i386)
 
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
+installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "ok installed"; }
+
+if runs_32bit_programs; then
+  packages+=("${i386_packages[@]}")
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $sudo dpkg --add-architecture i386
+  fi
+elif installed wine32:i386; then
+  echo "install-deps: this kernel cannot run 32-bit programs; removing wine32:i386, which would break the 64-bit Wine too" >&2
+  $sudo apt-get remove -y wine32:i386
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  installed "$p" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
 $sudo apt-get update || echo "install-deps: apt-get update reported a problem; going on with the lists at hand" >&2
 $sudo apt-get install -y --no-install-recommends "${missing[@]}"

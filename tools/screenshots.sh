@@ -1,12 +1,14 @@
 #!/bin/bash
 # Screenshots of the language and video options dialogs in every language and of every
-# picture in the main dialog's frame, from the win64 build, into docs/screenshots/ (or
-# $1). $2 picks one set: language, pictures or video; all of them without it.
+# picture in the main dialog's frame, from the shipped 32-bit build (the 64-bit one where
+# 32-bit programs cannot run), into docs/screenshots/ (or $1). $2 picks one set:
+# language, pictures or video; all of them without it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-$root/docs/screenshots}
 only=${2:-all}
-build=$root/build/win64
+source "$root/tools/wine-builds.sh"
+build=$root/build/$(shipped_or_standin_build)
 mkdir -p "$out"
 source "$root/tools/xvfb.sh"
 start_display_if_needed

@@ -8,7 +8,8 @@ action=$1 wine_run=$2 prefix=$3 media=$4
 shift 4
 devices=$prefix/dosdevices
 
-# Drive types in one registry import; "-" removes an entry.
+# Drive types in one registry import; "-" removes an entry. Wine's mount manager reads
+# them in the 64-bit view, where the 32-bit loader's reg.exe would not write by itself.
 write_drive_types() {  # <remove|set>
   {
     printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Wine\\Drives]\r\n'
@@ -18,7 +19,7 @@ write_drive_types() {  # <remove|set>
       printf '"%s:"=%s\r\n' "$letter" "$value"
     done
   } > "$media.reg"
-  "$wine_run" reg import "Z:$media.reg" >/dev/null 2>&1
+  "$wine_run" reg import "Z:$media.reg" /reg:64 >/dev/null 2>&1
   rm -f "$media.reg"
 }
 
