@@ -29,9 +29,9 @@ MachineFacts CurrentMachineFacts() {
 
 void StartCpuSpeedEstimate() { cpuSpeedEstimate.Start(); }
 
-int ReadIniDriverSettings() { return ReadIniDriverSettings(driverDllName, checkGdi); }
+int ReadIniDriverSettings() { return ReadIniDriverValues(driverDllName, checkGdi); }
 
-void ReadIniLanguageAll() { ReadIniLanguageAll(gameConfig.languageIndex); }
+void ReadIniLanguageAll() { gameConfig.languageIndex = LastIniLanguage(gameConfig.languageIndex); }
 
 void EnumerateDisplayDevices() {
     DisplayScan scan;
@@ -57,7 +57,7 @@ void LoadConfig() { LoadConfigRecord(gameConfig, CurrentMachineFacts()); }
 
 bool FindInstalledGame() {
     InstallPaths paths;
-    if (!FindInstalledGame(paths)) return false;
+    if (!LookUpInstalledGame(paths)) return false;
     static_assert(sizeof installDir == sizeof paths.installDir, "the same buffers");
     std::memcpy(installDir, paths.installDir, sizeof installDir);
     std::memcpy(gameExePath, paths.gameExePath, sizeof gameExePath);
