@@ -95,11 +95,12 @@ BOOL CLauncherDlg::OnInitDialog() {
             return FALSE;
         }
         SetDefaultConfig();
-        CLanguageDlg languageDialog;
+        CLanguageDlg languageDialog(gameConfig.languageIndex);
         if (languageDialog.DoModal() == IDCANCEL) {
             ::PostQuitMessage(0);
             return FALSE;
         }
+        gameConfig.languageIndex = languageDialog.LanguageIndex();
     }
     if (!IsLanguageIndex(gameConfig.languageIndex)) gameConfig.languageIndex = English;
 

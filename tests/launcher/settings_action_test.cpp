@@ -17,6 +17,7 @@
 #include "state/launcher_state.h"
 #include "tests/support/dialog_driver.h"
 #include "tests/support/scoped_launcher_state.h"
+#include "tests/support/scripted_modes.h"
 #include "tests/support/temp_dir.h"
 #include "tools/ui_driver/ui_driver.h"
 
@@ -78,7 +79,7 @@ protected:
     void SetUp() override {
         Install();
         hardware3DAvailable = 0;
-        ScriptModes(1, {{640, 480, 16}, {800, 600, 16}, {1024, 768, 16}});
+        ScriptModes(displayDevices[1], {{640, 480, 16}, {800, 600, 16}, {1024, 768, 16}});
     }
 
     // Stores a record with the game's own fields set apart from the defaults, as the

@@ -2,7 +2,6 @@
 // Tests of the windows that read and write the process-wide state put all of it back as
 // they found it, so test order never matters.
 #include <cstring>
-#include <initializer_list>
 #include <utility>
 #include <vector>
 
@@ -30,16 +29,3 @@ private:
     }
     std::vector<std::vector<char>> m_saved;
 };
-
-struct ScriptedMode { int32_t width, height, bitsPerPixel; };
-
-// Gives a device slot these modes, in the order given (the table keeps them ascending).
-inline void ScriptModes(int slot, std::initializer_list<ScriptedMode> modes) {
-    DisplayDevice& device = displayDevices[slot];
-    device.modeCount = 0;
-    for (auto mode = modes.begin(); mode != modes.end() && device.modeCount < kMaxDisplayModes; ++mode, ++device.modeCount) {
-        device.modeWidth[device.modeCount] = mode->width;
-        device.modeHeight[device.modeCount] = mode->height;
-        device.modeBitsPerPixel[device.modeCount] = mode->bitsPerPixel;
-    }
-}
