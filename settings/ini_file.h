@@ -3,14 +3,11 @@
 // A line counts as a key's line when the key name appears anywhere in it; the value
 // is then parsed from the start of that line, so "; DLL=x" parses nothing. Lines
 // longer than a reader's buffer are read in pieces, and every piece counts as a line.
+#include <cstdint>
 #include <cstdio>
 
-#include <cstdint>
-
-#include "settings/config_file.h"
+#include "settings/game_files.h"
 #include "state/path_limits.h"
-
-constexpr const char* kIniPath = QUIMBO_BIN_DIR "zorb.ini";
 
 // Rewinds `stream` and reads lines of at most size - 1 characters into `line` until
 // one contains `key`. Returns 1 with that line in `line`, or 0 at the end of the file.
