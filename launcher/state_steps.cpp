@@ -38,7 +38,6 @@ void EnumerateDisplayDevices() {
     scan.hardware3DAvailable = hardware3DAvailable;
     {
         ProbeWindow probeWindow;
-        Trace("probe window created");
         ScanDirectDrawDevices(probeWindow.handle(), checkGdi, scan);
     }
     Trace("display enumeration done");
