@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "detect/opengl_probe_win.h"
-#include "state/trace.h"
 
 static_assert(sizeof(GUID) == sizeof(DeviceGuid), "a device GUID is 16 bytes");
 
@@ -15,19 +14,13 @@ class DirectDrawDevice final : public DirectDrawObject {
 public:
     explicit DirectDrawDevice(IDirectDraw* directDraw = nullptr) : m_directDraw(directDraw) {}
     bool SetNormalCooperativeLevel() override {
-        const bool set = SUCCEEDED(m_directDraw->SetCooperativeLevel(nullptr, DDSCL_NORMAL));
-        Trace("SetCooperativeLevel returned");
-        return set;
+        return SUCCEEDED(m_directDraw->SetCooperativeLevel(nullptr, DDSCL_NORMAL));
     }
     void EnumerateModes(DisplayEnumeration& enumeration) override {
         // No flags: one report per size and depth, no refresh-rate variants.
         m_directDraw->EnumDisplayModes(0, nullptr, &enumeration, ModeCallback);
-        Trace("EnumDisplayModes returned");
     }
-    void Release() override {
-        m_directDraw->Release();
-        Trace("Release returned");
-    }
+    void Release() override { m_directDraw->Release(); }
 
 private:
     static HRESULT CALLBACK ModeCallback(LPDDSURFACEDESC mode, LPVOID context) {
@@ -47,9 +40,7 @@ public:
 
     void EnumerateDevices(DisplayEnumeration& enumeration) override {
         DeviceCallbackContext context{this, &enumeration};
-        Trace("DirectDrawEnumerateA called");
         DirectDrawEnumerateA(DeviceCallback, &context);
-        Trace("DirectDrawEnumerateA returned");
     }
 
     // One object lives at a time: each is released before the next device comes.
@@ -58,7 +49,6 @@ public:
         if (guid) std::memcpy(&deviceGuid, guid, sizeof deviceGuid);
         IDirectDraw* directDraw = nullptr;
         const HRESULT created = DirectDrawCreate(guid ? &deviceGuid : nullptr, &directDraw, nullptr);
-        Trace("DirectDrawCreate returned");
         if (created != DD_OK || !directDraw) return nullptr;
         m_object = DirectDrawDevice(directDraw);
         return &m_object;
@@ -71,7 +61,6 @@ public:
         if (!dc) return NotAccelerated;
         const OpenGlProbeResult result = RunOpenGlProbe(*m_openGl, dc, m_checkGdi);
         ReleaseDC(m_probeWindow, dc);
-        Trace("OpenGL probe done", result);
         return result;
     }
 
@@ -84,7 +73,6 @@ private:
     static BOOL CALLBACK DeviceCallback(GUID* guid, LPSTR description, LPSTR driverName, LPVOID context) {
         auto& [displays, enumeration] = *static_cast<DeviceCallbackContext*>(context);
         // Bound afresh for every device, and freed again once it is handled.
-        Trace("device callback");
         OpenGlLibrary openGl("opengl32.dll");
         displays->m_openGl = &openGl;
         DeviceGuid deviceGuid;

@@ -62,10 +62,7 @@ void Bind(HMODULE module, Function& entryPoint, const char* exportedName) {
 }  // namespace
 
 OpenGlLibrary::OpenGlLibrary(const char* libraryName) : m_module(LoadLibraryA(libraryName)) {
-    if (!m_module) {
-        m_loadError = GetLastError();
-        return;
-    }
+    if (!m_module) return;
     Bind(m_module, m_choosePixelFormat, "wglChoosePixelFormat");
     Bind(m_module, m_setPixelFormat, "wglSetPixelFormat");
     Bind(m_module, m_getString, "glGetString");

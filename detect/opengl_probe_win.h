@@ -13,9 +13,6 @@ public:
     OpenGlLibrary(const OpenGlLibrary&) = delete;
     OpenGlLibrary& operator=(const OpenGlLibrary&) = delete;
 
-    // 0 when the library loaded (a missing export then binds as null), else GetLastError().
-    DWORD LoadError() const { return m_loadError; }
-
     bool IsComplete() const override;
     int32_t ChoosePixelFormat(void* dc, PixelFormatDescriptor& descriptor) override;
     bool SetPixelFormat(void* dc, int32_t format, const PixelFormatDescriptor& descriptor) override;
@@ -27,7 +24,6 @@ public:
 
 private:
     HMODULE m_module;
-    DWORD m_loadError = 0;
     int(WINAPI* m_choosePixelFormat)(HDC, PIXELFORMATDESCRIPTOR*) = nullptr;
     BOOL(WINAPI* m_setPixelFormat)(HDC, int, const PIXELFORMATDESCRIPTOR*) = nullptr;
     const unsigned char*(WINAPI* m_getString)(unsigned int) = nullptr;

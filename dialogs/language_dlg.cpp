@@ -3,9 +3,9 @@
 #include "dialogs/language_combo.h"
 #include "res/localized_text.h"
 #include "res/resource.h"
-#include "state/launcher_state.h"
 
-CLanguageDlg::CLanguageDlg(CWnd* pParent) : CDialog(IDD_LANGUAGE, pParent) {}
+CLanguageDlg::CLanguageDlg(int32_t languageIndex, CWnd* pParent)
+    : CDialog(IDD_LANGUAGE, pParent), m_languageIndex(languageIndex) {}
 
 void CLanguageDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_LANGUAGE_LABEL, m_languageLabel);
@@ -16,12 +16,12 @@ BOOL CLanguageDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     // The option dialogs carry the English title in every language.
     SetWindowText(LoadMessage(IDS_TITLE, English));
-    m_languageLabel.SetWindowText(LoadMessage(IDS_SELECT_LANGUAGE, gameConfig.languageIndex));
-    gameConfig.languageIndex = FillLanguageCombo(m_languageCombo, gameConfig.languageIndex);
+    m_languageLabel.SetWindowText(LoadMessage(IDS_SELECT_LANGUAGE, m_languageIndex));
+    m_languageIndex = FillLanguageCombo(m_languageCombo, m_languageIndex);
     return TRUE;
 }
 
 void CLanguageDlg::OnOK() {
-    gameConfig.languageIndex = SelectedLanguage(m_languageCombo);
+    m_languageIndex = SelectedLanguage(m_languageCombo);
     CDialog::OnOK();
 }

@@ -1,10 +1,12 @@
 #include "dialogs/video_options_dlg.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "dialogs/language_combo.h"
 #include "dialogs/video_options_lists.h"
 #include "res/localized_text.h"
 #include "res/resource.h"
-#include "state/launcher_state.h"
 
 // Its constructor only records the template: nothing here needs the program running.
 CVideoOptionsDlg videoOptionsDlg;
@@ -46,6 +48,11 @@ CVideoOptionsDlg::CVideoOptionsDlg(CWnd* pParent) : CDialog(IDD_VIDEO_OPTIONS, p
 
 CVideoOptionsDlg::~CVideoOptionsDlg() = default;
 
+void CVideoOptionsDlg::SetData(const GameConfig& config, const DisplayDeviceTable& devices) {
+    m_config = config;
+    std::copy(std::begin(devices), std::end(devices), std::begin(m_devices));
+}
+
 void CVideoOptionsDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_WINDOWED, m_windowedRadio);
     DDX_Control(pDX, IDC_FULLSCREEN, m_fullscreenRadio);
@@ -66,35 +73,35 @@ BOOL CVideoOptionsDlg::OnInitDialog() {
     SetWindowText(LoadMessage(IDS_TITLE, English));
     m_rendererCombo.ResetContent();
 
-    const int32_t language = gameConfig.languageIndex;
+    const int32_t language = m_config.languageIndex;
     m_videoGroup.SetWindowText(LoadMessage(IDS_VIDEO_OPTIONS, language));
     m_rendererLabel.SetWindowText(LoadMessage(IDS_RENDERER, language));
     m_resolutionLabel.SetWindowText(LoadMessage(IDS_RESOLUTION, language));
     m_windowedRadio.SetWindowText(LoadMessage(IDS_WINDOWED, language));
     m_fullscreenRadio.SetWindowText(LoadMessage(IDS_FULLSCREEN, language));
 
-    const std::vector<Message> renderers = RendererItems(displayDevices);
+    const std::vector<Message> renderers = RendererItems(m_devices);
     for (Message renderer : renderers) m_rendererCombo.AddString(LoadMessage(renderer, language));
     WidenListToItsTexts(m_rendererCombo);
-    m_rendererCombo.SetCurSel(RendererItemToSelect(gameConfig.renderer, static_cast<int>(renderers.size())));
+    m_rendererCombo.SetCurSel(RendererItemToSelect(m_config.renderer, static_cast<int>(renderers.size())));
 
-    (gameConfig.fullScreen ? m_fullscreenRadio : m_windowedRadio).SetCheck(BST_CHECKED);
+    (m_config.fullScreen ? m_fullscreenRadio : m_windowedRadio).SetCheck(BST_CHECKED);
     FillResolutionList();
     SelectStoredResolution();
 
     m_languageGroup.SetWindowText(LoadMessage(IDS_LANGUAGE, language));
     m_languageLabel.SetWindowText(LoadMessage(IDS_SELECT_LANGUAGE, language));
-    gameConfig.languageIndex = FillLanguageCombo(m_languageCombo, language);
+    m_config.languageIndex = FillLanguageCombo(m_languageCombo, language);
     return TRUE;
 }
 
 void CVideoOptionsDlg::FillResolutionList() {
     const int renderer = m_rendererCombo.GetCurSel();
-    gameConfig.renderer = renderer;
+    m_config.renderer = renderer;
 
     m_resolutionCombo.ResetContent();
     m_windowedRadio.EnableWindow(TRUE);
-    if (!WindowedAllowed(renderer, displayDevices)) {
+    if (!WindowedAllowed(renderer, m_devices)) {
         m_windowedRadio.EnableWindow(FALSE);
         m_windowedRadio.SetCheck(BST_UNCHECKED);
         m_fullscreenRadio.SetCheck(BST_CHECKED);
@@ -102,7 +109,7 @@ void CVideoOptionsDlg::FillResolutionList() {
     const std::vector<ResolutionItem> items =
         m_windowedRadio.GetCheck() == BST_CHECKED
             ? WindowedResolutions(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN))
-            : FullScreenResolutions(renderer, displayDevices);
+            : FullScreenResolutions(renderer, m_devices);
     for (const ResolutionItem& item : items) {
         const int index = m_resolutionCombo.AddString(item.text.c_str());
         if (index >= 0) m_resolutionCombo.SetItemData(index, item.data);
@@ -115,7 +122,7 @@ void CVideoOptionsDlg::SelectStoredResolution() {
     const int count = m_resolutionCombo.GetCount();
     for (int index = 0; index < count; ++index) {
         const auto data = static_cast<uint32_t>(m_resolutionCombo.GetItemData(index));
-        if (ItemDataWidth(data) == gameConfig.screenWidth && ItemDataHeight(data) == gameConfig.screenHeight) {
+        if (ItemDataWidth(data) == m_config.screenWidth && ItemDataHeight(data) == m_config.screenHeight) {
             m_resolutionCombo.SetCurSel(index);
             return;
         }
@@ -123,17 +130,17 @@ void CVideoOptionsDlg::SelectStoredResolution() {
 }
 
 void CVideoOptionsDlg::OnOK() {
-    gameConfig.renderer = m_rendererCombo.GetCurSel();
+    m_config.renderer = m_rendererCombo.GetCurSel();
     // An empty list (full screen on a display without a 16-bit mode of the five
     // sizes) keeps the size the game had rather than storing CB_ERR as a size.
     const int resolution = m_resolutionCombo.GetCurSel();
     if (resolution != CB_ERR) {
         const auto data = static_cast<uint32_t>(m_resolutionCombo.GetItemData(resolution));
-        gameConfig.screenWidth = ItemDataWidth(data);
-        gameConfig.screenHeight = ItemDataHeight(data);
+        m_config.screenWidth = ItemDataWidth(data);
+        m_config.screenHeight = ItemDataHeight(data);
     }
-    gameConfig.fullScreen = m_fullscreenRadio.GetCheck() == BST_CHECKED ? 1 : 0;
-    gameConfig.languageIndex = SelectedLanguage(m_languageCombo);
+    m_config.fullScreen = m_fullscreenRadio.GetCheck() == BST_CHECKED ? 1 : 0;
+    m_config.languageIndex = SelectedLanguage(m_languageCombo);
     CDialog::OnOK();
 }
 

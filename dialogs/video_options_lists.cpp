@@ -38,7 +38,7 @@ bool WindowedAllowed(int rendererItem, const DisplayDeviceTable& devices) {
 std::vector<ResolutionItem> WindowedResolutions(int desktopWidth, int desktopHeight) {
     std::vector<ResolutionItem> items;
     for (const Resolution& size : kSupportedResolutions)
-        if (desktopWidth > size.width && desktopHeight > size.height && IsSupportedResolution(size.width, size.height))
+        if (desktopWidth > size.width && desktopHeight > size.height)
             items.push_back(MakeItem(size.width, size.height));
     return items;
 }

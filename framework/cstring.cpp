@@ -1,7 +1,5 @@
 #include "framework/cstring.h"
 
-#include <cstdarg>
-#include <cstdio>
 #include <vector>
 
 #include "framework/instance.h"
@@ -22,21 +20,4 @@ BOOL CString::LoadString(UINT id) {
         }
         buffer.resize(buffer.size() * 2);
     }
-}
-
-void CString::Format(const char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    va_list measure;
-    va_copy(measure, args);
-    const int length = std::vsnprintf(nullptr, 0, format, measure);
-    va_end(measure);
-    if (length < 0) {
-        m_text.clear();
-    } else {
-        std::vector<char> buffer(static_cast<size_t>(length) + 1);
-        std::vsnprintf(buffer.data(), buffer.size(), format, args);
-        m_text.assign(buffer.data(), static_cast<size_t>(length));
-    }
-    va_end(args);
 }

@@ -17,14 +17,10 @@ public:
 
     operator const char*() const { return m_text.c_str(); }
     int GetLength() const { return static_cast<int>(m_text.size()); }
-    bool IsEmpty() const { return m_text.empty(); }
 
     // Loads string resource `id` of this module. On failure the string is empty and
     // the result FALSE.
     BOOL LoadString(UINT id);
-
-    // printf-style; never truncates.
-    void Format(const char* format, ...) __attribute__((format(printf, 2, 3)));
 
     friend bool operator==(const CString& a, const CString& b) { return a.m_text == b.m_text; }
     friend bool operator!=(const CString& a, const CString& b) { return a.m_text != b.m_text; }

@@ -1,6 +1,29 @@
 #pragma once
+// Our thin layer over USER32, with the class names the launcher's design uses. Every
+// window class of it derives from CWnd, declared here.
+//
+// Conventions:
+// - ANSI throughout: texts are char strings in the system's ANSI code page, and the
+//   Windows calls are the ...A ones. The user sees only string-table texts
+//   (CString::LoadString) or the system's own texts.
+// - A CWnd is a handle plus behaviour. Windows we build (dialogs, frames) keep their
+//   object in GWLP_USERDATA; controls are only attached (DDX_Control), never
+//   subclassed, and their wrappers are one SendMessage each.
+// - Messages are routed by one static procedure per kind of window into the class's
+//   message map (message_map.h). Unhandled messages get the system's default
+//   handling; a handler may ask for it early with Default().
+// - An object is finished (PostNcDestroy, a frame's self-delete) only after its
+//   window's last message and once the outermost of its messages has returned.
+// - No exception leaves a window or dialog procedure: one that reaches it ends a
+//   modal dialog with -1 or falls back to default handling.
+// - Calls return BOOL/bool or the handle; the caller decides what a failure means.
+// - One user-interface thread; nothing here is thread-safe.
+//
 // CWnd: a window handle with the members the launcher calls, and the routing of a
 // window's messages through its class's message map.
+#ifdef UNICODE
+#error "the framework is ANSI: build without UNICODE"
+#endif
 #include <windows.h>
 
 #include "framework/cstring.h"
@@ -15,7 +38,6 @@ public:
 
     void SetWindowText(const char* text) { ::SetWindowTextA(m_hWnd, text); }
     BOOL EnableWindow(BOOL enable = TRUE) { return ::EnableWindow(m_hWnd, enable); }
-    BOOL ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }
     BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
     void GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }

@@ -19,8 +19,7 @@ void CpuSpeedEstimate::Start() {
 
 unsigned __stdcall CpuSpeedEstimate::Measure(void* self) {
     auto* estimate = static_cast<CpuSpeedEstimate*>(self);
-    // Raises this thread's priority one step while it counts, as it always did for the
-    // thread that counts.
+    // MeasureCpuMHzWithTsc itself raises this thread's priority one step while it counts.
     estimate->m_mhz = MeasureCpuMHzWithTsc();
     Trace("measurement done", estimate->m_mhz);
     return 0;

@@ -18,14 +18,11 @@ BOOL CLauncherApp::InitInstance() {
     // The launcher's own reference to the OpenGL library: it keeps the library loaded
     // across the probe's load and free in every display-device callback.
     const HMODULE openGlModule = ::LoadLibraryA("opengl32.dll");
-    Trace("opengl32 loaded");
     // On these two exits the process ends at once, the measurement perhaps still
     // counting; nothing needs releasing.
     if (ActivateRunningGame()) return FALSE;
     if (!IsSoleLauncher()) return FALSE;
-    Trace("guard passed");
     ReadIniDriverSettings();
-    Trace("ini read");
 
     CLauncherDlg dialog;
     m_pMainWnd = &dialog;

@@ -67,7 +67,6 @@ void CLauncherDlg::DoDataExchange(CDataExchange* pDX) {
 }
 
 BOOL CLauncherDlg::OnInitDialog() {
-    Trace("OnInitDialog");
     CDialog::OnInitDialog();
     HINSTANCE instance = AfxGetInstanceHandle();
     // The defaults below depend on what this finds, so it comes first.
@@ -95,11 +94,12 @@ BOOL CLauncherDlg::OnInitDialog() {
             return FALSE;
         }
         SetDefaultConfig();
-        CLanguageDlg languageDialog;
+        CLanguageDlg languageDialog(gameConfig.languageIndex);
         if (languageDialog.DoModal() == IDCANCEL) {
             ::PostQuitMessage(0);
             return FALSE;
         }
+        gameConfig.languageIndex = languageDialog.LanguageIndex();
     }
     if (!IsLanguageIndex(gameConfig.languageIndex)) gameConfig.languageIndex = English;
 
@@ -147,9 +147,6 @@ void CLauncherDlg::OnSysCommand(UINT, LPARAM) { Default(); }
 void CLauncherDlg::OnPaint() {
     if (!IsIconic()) {
         Default();
-        static bool painted = false;
-        if (!painted) Trace("first paint done");
-        painted = true;
         return;
     }
     CPaintDC dc(this);

@@ -25,8 +25,7 @@ void CLauncherDlg::OnPlay() {
     }
     if (launch.passes3dfxLibrary) gameConfig.hardware3DState = 2;
     if (launch.saveConfigFirst) SaveConfig();
-    if (LaunchProgram(launch.applicationPath, launch.commandLine, launch.workingDirectory) == 1)
-        ::PostQuitMessage(0);
+    if (LaunchProgram(launch.applicationPath, launch.commandLine, launch.workingDirectory)) ::PostQuitMessage(0);
 }
 
 void CLauncherDlg::OnPlayDoubleClicked() { OnPlay(); }
@@ -40,5 +39,5 @@ void CLauncherDlg::StartInstaller() {
         return;
     }
     const char root[] = {installer[0], ':', '\\', '\0'};
-    if (OpenThroughShell(m_hWnd, installer, root) == 1) ::PostQuitMessage(0);
+    if (OpenThroughShell(m_hWnd, installer, root)) ::PostQuitMessage(0);
 }

@@ -3,20 +3,20 @@
 #include <windows.h>
 
 // Starts `applicationPath` detached, in a new process group and with the system's
-// default error mode, and keeps nothing of it. Returns 1 when the process was created.
+// default error mode, and keeps nothing of it. TRUE when the process was created.
 // On failure the system's own text for the error is shown in a box without owner,
-// captioned with the current language's title, and 0 comes back. `commandLine` must be
+// captioned with the current language's title, and FALSE comes back. `commandLine` must be
 // writable, as the system may change it.
-int LaunchProgram(const char* applicationPath, char* commandLine, const char* workingDirectory);
+BOOL LaunchProgram(const char* applicationPath, char* commandLine, const char* workingDirectory);
 
 // Hands over to the installed launcher copy, started with an empty command line in the
 // installation folder. Starts and shows nothing when the installation is gone.
 void LaunchInstalledCopy();
 
 // Opens `file` through the shell in `directory`, so that Windows may ask to raise the
-// program's rights. Returns 1 when it started. A refused prompt shows nothing; any
+// program's rights. True when it started. A refused prompt shows nothing; any
 // other failure shows the box of LaunchProgram.
-int OpenThroughShell(HWND owner, const char* file, const char* directory);
+bool OpenThroughShell(HWND owner, const char* file, const char* directory);
 
 // The failure box of LaunchProgram for a system error code, also for a start that
 // could not even be attempted (a path too long for its buffer).

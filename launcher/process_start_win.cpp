@@ -18,7 +18,7 @@ void ShowStartFailure(unsigned long error) {
     LocalFree(text);
 }
 
-int LaunchProgram(const char* applicationPath, char* commandLine, const char* workingDirectory) {
+BOOL LaunchProgram(const char* applicationPath, char* commandLine, const char* workingDirectory) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
@@ -28,14 +28,14 @@ int LaunchProgram(const char* applicationPath, char* commandLine, const char* wo
         // The started program lives on its own; the launcher neither waits nor watches.
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
-        return 1;
+        return TRUE;
     }
     // Taken first: loading the caption may change the thread's last error.
     ShowStartFailure(GetLastError());
-    return 0;
+    return FALSE;
 }
 
-int OpenThroughShell(HWND owner, const char* file, const char* directory) {
+bool OpenThroughShell(HWND owner, const char* file, const char* directory) {
     SHELLEXECUTEINFOA info{};
     info.cbSize = sizeof info;
     info.fMask = SEE_MASK_FLAG_NO_UI;  // the failure is told in our own box
@@ -44,10 +44,10 @@ int OpenThroughShell(HWND owner, const char* file, const char* directory) {
     info.lpFile = file;
     info.lpDirectory = directory;
     info.nShow = SW_SHOWNORMAL;
-    if (ShellExecuteExA(&info)) return 1;
+    if (ShellExecuteExA(&info)) return true;
     const DWORD error = GetLastError();
     if (error != ERROR_CANCELLED) ShowStartFailure(error);  // cancelled: the user said no to elevation
-    return 0;
+    return false;
 }
 
 void LaunchInstalledCopy() {

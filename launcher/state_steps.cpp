@@ -29,16 +29,15 @@ MachineFacts CurrentMachineFacts() {
 
 void StartCpuSpeedEstimate() { cpuSpeedEstimate.Start(); }
 
-int ReadIniDriverSettings() { return ReadIniDriverSettings(driverDllName, checkGdi); }
+int ReadIniDriverSettings() { return ReadIniDriverValues(driverDllName, checkGdi); }
 
-void ReadIniLanguageAll() { ReadIniLanguageAll(gameConfig.languageIndex); }
+void ReadIniLanguageAll() { gameConfig.languageIndex = LastIniLanguage(gameConfig.languageIndex); }
 
 void EnumerateDisplayDevices() {
     DisplayScan scan;
     scan.hardware3DAvailable = hardware3DAvailable;
     {
         ProbeWindow probeWindow;
-        Trace("probe window created");
         ScanDirectDrawDevices(probeWindow.handle(), checkGdi, scan);
     }
     Trace("display enumeration done");
@@ -57,7 +56,7 @@ void LoadConfig() { LoadConfigRecord(gameConfig, CurrentMachineFacts()); }
 
 bool FindInstalledGame() {
     InstallPaths paths;
-    if (!FindInstalledGame(paths)) return false;
+    if (!LookUpInstalledGame(paths)) return false;
     static_assert(sizeof installDir == sizeof paths.installDir, "the same buffers");
     std::memcpy(installDir, paths.installDir, sizeof installDir);
     std::memcpy(gameExePath, paths.gameExePath, sizeof gameExePath);

@@ -1,17 +1,9 @@
 #pragma once
-// "bin\config.pc": the GameConfig record as the game reads it. Paths are relative to
-// the current directory, the installation folder when the launcher runs from there.
+// "bin\config.pc": the GameConfig record as the game reads it.
 #include <cstdint>
 
+#include "settings/game_files.h"
 #include "state/game_config.h"
-
-#ifdef _WIN32
-#define QUIMBO_BIN_DIR "bin\\"
-#else
-#define QUIMBO_BIN_DIR "bin/"
-#endif
-constexpr const char* kConfigPath = QUIMBO_BIN_DIR "config.pc";
-constexpr const char* kConfigTempPath = QUIMBO_BIN_DIR "config.pc.new";
 
 // What the defaults take from the machine.
 struct MachineFacts {

@@ -40,14 +40,16 @@ int IniFirstTime() {
     return value;
 }
 
-void ReadIniLanguageAll(int32_t& languageIndex) {
+int32_t LastIniLanguage(int32_t unchanged) {
     FILE* file = OpenIniForReading();
-    if (!file) return;
+    if (!file) return unchanged;
+    int32_t languageIndex = unchanged;
     char line[kShortLine];
     while (std::fgets(line, sizeof line, file)) {
         if (std::strstr(line, "Language")) std::sscanf(line, "Language=%i", &languageIndex);
     }
     std::fclose(file);
+    return languageIndex;
 }
 
 void ReadIniLanguageFirst(int32_t& languageIndex) {
@@ -79,7 +81,7 @@ void WriteIniLanguage(int languageIndex) {
     std::fclose(file);
 }
 
-int ReadIniDriverSettings(char (&driverDllName)[kDriverDllNameSize], int32_t& checkGdi) {
+int ReadIniDriverValues(char (&driverDllName)[kDriverDllNameSize], int32_t& checkGdi) {
     FILE* file = OpenIniForReading();
     if (!file) return 0;
     char line[kShortLine];

@@ -3,14 +3,11 @@
 // A line counts as a key's line when the key name appears anywhere in it; the value
 // is then parsed from the start of that line, so "; DLL=x" parses nothing. Lines
 // longer than a reader's buffer are read in pieces, and every piece counts as a line.
+#include <cstdint>
 #include <cstdio>
 
-#include <cstdint>
-
-#include "settings/config_file.h"
+#include "settings/game_files.h"
 #include "state/path_limits.h"
-
-constexpr const char* kIniPath = QUIMBO_BIN_DIR "zorb.ini";
 
 // Rewinds `stream` and reads lines of at most size - 1 characters into `line` until
 // one contains `key`. Returns 1 with that line in `line`, or 0 at the end of the file.
@@ -19,9 +16,11 @@ int FindIniLine(FILE* stream, const char* key, char* line, int size);
 // The FirstTime value; 0 when the file or the key is missing.
 int IniFirstTime();
 
-// Each sets `languageIndex` from the file's Language lines and leaves it as it was
-// when none parses: the last parsable line wins, or only the first line naming it counts.
-void ReadIniLanguageAll(int32_t& languageIndex);
+// The language of the file's last Language line that parses; `unchanged` when none does.
+int32_t LastIniLanguage(int32_t unchanged);
+
+// Sets `languageIndex` from the first line naming Language, and leaves it as it was
+// when that line does not parse.
 void ReadIniLanguageFirst(int32_t& languageIndex);
 
 // Puts the language's digit right after the first "Language=" of the file's first
@@ -30,4 +29,4 @@ void WriteIniLanguage(int languageIndex);
 
 // The DLL and CheckGDI values, each left as it was when its key is missing. 1 when
 // the file opened.
-int ReadIniDriverSettings(char (&driverDllName)[kDriverDllNameSize], int32_t& checkGdi);
+int ReadIniDriverValues(char (&driverDllName)[kDriverDllNameSize], int32_t& checkGdi);

@@ -6,7 +6,7 @@
 
 // True when the registry names an installation folder holding both "bin\zorb.exe" and
 // "Quimbo.exe"; then `paths` holds its paths. On false `paths` keeps what it held.
-bool FindInstalledGame(InstallPaths& paths);
+bool LookUpInstalledGame(InstallPaths& paths);
 
 // The lower-case letter of the first CD-ROM drive labelled "VESKA" (any case), or 0.
 // No box appears for drives without a medium.

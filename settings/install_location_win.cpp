@@ -27,7 +27,7 @@ bool ReadInstallFolder(char (&folder)[kMaxPath + 1]) {
 
 }  // namespace
 
-bool FindInstalledGame(InstallPaths& paths) {
+bool LookUpInstalledGame(InstallPaths& paths) {
     char folder[kMaxPath + 1];
     InstallPaths found;
     if (!ReadInstallFolder(folder) || !MakeInstallPaths(folder, found)) return false;

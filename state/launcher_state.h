@@ -13,7 +13,7 @@ extern GameConfig gameConfig;
 extern int32_t cpuMHz;                  // 0 when no value was found
 extern uint8_t hardware3DAvailable;     // a device able to carry the hardware renderer exists
 extern DisplayDeviceTable displayDevices;
-extern int32_t displayDeviceCount;
+extern int32_t displayDeviceCount;      // the enumeration's count, kept beside its table; nothing reads it
 extern int32_t checkGdi;                // the ini's CheckGDI, 1 unless it says otherwise
 extern char driverDllName[kDriverDllNameSize];
 extern char installDir[kMaxPath];       // always ends in a backslash when set

@@ -3,7 +3,8 @@
 
 usage: check-layers.py [ROOT]
 Each layer is a folder; a file may include its own folder's headers and those of the
-layers listed for it, never a layer above. System headers (<...>) are not checked.
+layers listed for it, never a layer above. A few headers are narrower still: only the
+layers listed for them may include them. System headers (<...>) are not checked.
 """
 import os
 import re
@@ -19,6 +20,11 @@ MAY_USE = {
     "dialogs": ["state", "framework", "settings", "detect", "res"],
     "launcher": ["state", "framework", "settings", "detect", "res", "dialogs"],
 }
+# The process-wide variables: the layers below take arguments and return results, and
+# only the launcher records them.
+ONLY_FROM = {
+    "state/launcher_state.h": ["state", "launcher"],
+}
 INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"', re.MULTILINE)
 
 
@@ -33,6 +39,8 @@ def violations(root):
                 used = header.split("/")[0] if "/" in header else layer
                 if used != layer and used not in allowed:
                     yield f"{layer}/{name}: includes \"{header}\", but {layer}/ may use only {allowed or 'itself'}"
+                elif layer not in ONLY_FROM.get(header, [layer]):
+                    yield f"{layer}/{name}: includes \"{header}\", which only {ONLY_FROM[header]} may include"
 
 
 def main():

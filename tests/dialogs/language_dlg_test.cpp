@@ -8,9 +8,7 @@
 #include "dialogs/language_dlg.h"
 #include "res/messages.h"
 #include "res/resource.h"
-#include "state/launcher_state.h"
 #include "tests/support/dialog_driver.h"
-#include "tests/support/scoped_launcher_state.h"
 #include "tools/ui_driver/ui_driver.h"
 
 // The language dialog built from its template and driven as a user would: it asks in the
@@ -18,7 +16,6 @@
 namespace {
 
 TEST(LanguageDialog, AsksInTheStoredLanguageAndOnlyOkOrEnterStoresTheChoice) {
-    ScopedLauncherState state;
     const auto click = [](int id) { return [id](HWND w) { PostMessageA(ui::Control(w, id), BM_CLICK, 0, 0); }; };
     const auto key = [](int vk) { return [vk](HWND) { ui::PressKey(GetFocus(), vk); }; };
     const auto close = [](HWND w) { PostMessageA(w, WM_SYSCOMMAND, SC_CLOSE, 0); };
@@ -45,8 +42,7 @@ TEST(LanguageDialog, AsksInTheStoredLanguageAndOnlyOkOrEnterStoresTheChoice) {
         {Spanish, spanish, 1, Spanish, 2, close, IDCANCEL, Spanish},
     };
     for (const auto& c : cases) {
-        gameConfig.languageIndex = c.start;
-        CLanguageDlg dialog;
+        CLanguageDlg dialog(c.start);
         EXPECT_EQ(RunDialogAndAct(dialog,
                                   [&](HWND w) {
                                       const HWND combo = ui::Control(w, IDC_LANGUAGE_COMBO);
@@ -55,12 +51,12 @@ TEST(LanguageDialog, AsksInTheStoredLanguageAndOnlyOkOrEnterStoresTheChoice) {
                                       EXPECT_EQ(ui::ComboItems(combo),
                                                 (std::vector<std::string>{"English", "Espa\361ol", "Fran\347ais"}));
                                       EXPECT_EQ(ui::ComboSelection(combo), c.preselected);
-                                      EXPECT_EQ(gameConfig.languageIndex, c.languageWhenShown);
+                                      EXPECT_EQ(dialog.LanguageIndex(), c.languageWhenShown);
                                       SendMessageA(combo, CB_SETCURSEL, WPARAM(c.pick), 0);
                                       c.end(w);
                                   }),
                   c.result);
-        EXPECT_EQ(gameConfig.languageIndex, c.stored) << c.start << " " << c.pick;
+        EXPECT_EQ(dialog.LanguageIndex(), c.stored) << c.start << " " << c.pick;
     }
 }
 

@@ -11,9 +11,8 @@
 #include "dialogs/video_options_dlg.h"
 #include "res/localized_text.h"
 #include "res/resource.h"
-#include "state/launcher_state.h"
 #include "tests/support/dialog_driver.h"
-#include "tests/support/scoped_launcher_state.h"
+#include "tests/support/scripted_modes.h"
 #include "tools/ui_driver/ui_driver.h"
 
 // The video options dialog built from its template, with the device table scripted
@@ -58,18 +57,19 @@ const Texts kEnglishRenderers = {"Without 3D card for slow computers", "Without 
 class VideoOptionsDialog : public ::testing::Test {
 protected:
     void SetUp() override {
-        gameConfig = GameConfig{};
-        gameConfig.renderer = RenderSoftware24;
-        gameConfig.screenWidth = 800;
-        gameConfig.screenHeight = 600;
-        gameConfig.fullScreen = 1;
+        config.renderer = RenderSoftware24;
+        config.screenWidth = 800;
+        config.screenHeight = 600;
+        config.fullScreen = 1;
         // The primary display in every depth; a second device's modes are never offered.
-        ScriptModes(1, {{320, 240, 8}, {320, 240, 16}, {640, 480, 16}, {800, 600, 16}, {1024, 768, 16}});
-        ScriptModes(2, {{512, 384, 16}});
+        ScriptModes(devices[1], {{320, 240, 8}, {320, 240, 16}, {640, 480, 16}, {800, 600, 16}, {1024, 768, 16}});
+        ScriptModes(devices[2], {{512, 384, 16}});
     }
 
-    // Opens the dialog, lets `act` work it, reads it, then ends it with `button`.
+    // Opens the dialog on the record and the table, lets `act` work it, reads it, then
+    // ends it with `button`; the record then holds what the dialog handed back.
     Shown Run(int button, INT_PTR expected, const std::function<void(HWND)>& act = [](HWND) {}) {
+        videoOptionsDlg.SetData(config, devices);
         Shown shown{};
         EXPECT_EQ(RunDialogAndAct(videoOptionsDlg,
                                   [&](HWND d) {
@@ -78,10 +78,12 @@ protected:
                                       PostMessageA(ui::Control(d, button), BM_CLICK, 0, 0);
                                   }),
                   expected);
+        config = videoOptionsDlg.Config();
         return shown;
     }
 
-    ScopedLauncherState state;
+    GameConfig config{};
+    DisplayDeviceTable devices{};
 };
 
 TEST_F(VideoOptionsDialog, ListsFollowTheWindowModeAndTheStoredChoices) {
@@ -90,30 +92,30 @@ TEST_F(VideoOptionsDialog, ListsFollowTheWindowModeAndTheStoredChoices) {
     EXPECT_EQ(std::tie(shown.renderers, shown.renderer, shown.resolution, shown.fullscreenChecked),
               std::make_tuple(kEnglishRenderers, 1, 2, true));
 
-    gameConfig.fullScreen = 0;
+    config.fullScreen = 0;
     shown = Run(IDCANCEL, IDCANCEL);
     if (GetSystemMetrics(SM_CXSCREEN) == 1024 && GetSystemMetrics(SM_CYSCREEN) == 768) {  // the test display
         EXPECT_EQ(shown.resolutions, (Texts{"320 X 240", "512 X 384", "640 X 480", "800 X 600"}));
     }
     EXPECT_TRUE(shown.windowedChecked);
 
-    gameConfig.renderer = RenderOpenGL;  // no 3D device: the slow software item
-    gameConfig.languageIndex = German;  // opens as English at once; Cancel takes nothing back
+    config.renderer = RenderOpenGL;  // no 3D device: the slow software item
+    config.languageIndex = German;  // opens as English at once; Cancel takes nothing back
     shown = Run(IDCANCEL, IDCANCEL);
     EXPECT_GE(shown.rendererListWidth, shown.widestRendererText);  // German texts are wider than the box
-    EXPECT_EQ(std::tie(shown.renderer, gameConfig.renderer, shown.language, gameConfig.languageIndex),
+    EXPECT_EQ(std::tie(shown.renderer, config.renderer, shown.language, config.languageIndex),
               std::make_tuple(0, RenderSoftware8, 0, English));
 }
 
 TEST_F(VideoOptionsDialog, WindowModeClicksRefillTheSizesAndOkStoresTheMode) {
     for (int click : {IDC_WINDOWED, IDC_FULLSCREEN}) {
-        gameConfig.fullScreen = click == IDC_WINDOWED;  // opens in the other mode
+        config.fullScreen = click == IDC_WINDOWED;  // opens in the other mode
         const Shown clicked = Run(IDOK, IDOK, [&](HWND d) { SendMessageA(ui::Control(d, click), BM_CLICK, 0, 0); });
         EXPECT_EQ(clicked.windowedChecked, click == IDC_WINDOWED);
         // 512 x 384 exists only on the second device, so only the windowed list has it.
         ASSERT_GE(clicked.resolutions.size(), 2u);
         EXPECT_EQ(clicked.resolutions[1], click == IDC_WINDOWED ? "512 X 384" : "640 X 480");
-        EXPECT_EQ(gameConfig.fullScreen, click == IDC_FULLSCREEN ? 1 : 0);
+        EXPECT_EQ(config.fullScreen, click == IDC_FULLSCREEN ? 1 : 0);
     }
 }
 
@@ -124,7 +126,7 @@ TEST_F(VideoOptionsDialog, TextsInTheStoredLanguageUnderTheEnglishTitle) {
         {IDC_WINDOWED, IDS_WINDOWED},         {IDC_FULLSCREEN, IDS_FULLSCREEN},   {IDC_LANGUAGE_GROUP, IDS_LANGUAGE},
         {IDC_LANGUAGE_LABEL, IDS_SELECT_LANGUAGE}};
     for (int32_t language = English; language <= Dutch; ++language) {
-        gameConfig.languageIndex = language;
+        config.languageIndex = language;
         const Shown shown = Run(IDCANCEL, IDCANCEL, [&](HWND d) {
             EXPECT_EQ(ui::Text(d), "Quimbo - Marivel") << language;
             for (const auto& [id, message] : labels)
@@ -136,10 +138,10 @@ TEST_F(VideoOptionsDialog, TextsInTheStoredLanguageUnderTheEnglishTitle) {
 }
 
 TEST_F(VideoOptionsDialog, A3dfxBoardWithTheHardwareRendererForcesFullScreenBelow1024) {
-    displayDevices[2].is3dfxDriver = 1;
-    displayDevices[2].hardware3D = 1;
-    gameConfig.renderer = RenderOpenGL;
-    gameConfig.fullScreen = 0;
+    devices[2].is3dfxDriver = 1;
+    devices[2].hardware3D = 1;
+    config.renderer = RenderOpenGL;
+    config.fullScreen = 0;
     Shown opened{};
     const Shown software = Run(IDCANCEL, IDCANCEL, [&](HWND d) {
         opened = Read(d);
@@ -154,12 +156,12 @@ TEST_F(VideoOptionsDialog, A3dfxBoardWithTheHardwareRendererForcesFullScreenBelo
 }
 
 TEST_F(VideoOptionsDialog, OkTakesTheFirstItemForAStoredSizeTheListLacksAndKeepsItWithNoList) {
-    gameConfig.screenHeight = 400;  // 800 x 400: not a game size
+    config.screenHeight = 400;  // 800 x 400: not a game size
     EXPECT_EQ(Run(IDOK, IDOK).resolution, 0);
-    EXPECT_EQ(gameConfig.screenWidth * 1000 + gameConfig.screenHeight, 320240);
-    displayDevices[1].modeCount = 0;
+    EXPECT_EQ(config.screenWidth * 1000 + config.screenHeight, 320240);
+    devices[1].modeCount = 0;
     EXPECT_TRUE(Run(IDOK, IDOK).resolutions.empty());
-    EXPECT_EQ(gameConfig.screenWidth * 1000 + gameConfig.screenHeight, 320240);
+    EXPECT_EQ(config.screenWidth * 1000 + config.screenHeight, 320240);
 }
 
 }  // namespace

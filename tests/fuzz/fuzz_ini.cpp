@@ -12,9 +12,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     int32_t language = 0, checkGdi = 1;
     char driverDllName[kDriverDllNameSize] = "";
     IniFirstTime();
-    ReadIniLanguageAll(language);
+    language = LastIniLanguage(language);
     ReadIniLanguageFirst(language);
-    ReadIniDriverSettings(driverDllName, checkGdi);
+    ReadIniDriverValues(driverDllName, checkGdi);
 
     WriteIniLanguage(int(size % 8) - 1);
     const std::string after = ReadBytes(kIniPath);

@@ -16,13 +16,13 @@
 #include "settings/config_file.h"
 #include "state/launcher_state.h"
 #include "tests/support/dialog_driver.h"
-#include "tests/support/scoped_launcher_state.h"
+#include "tests/support/scripted_modes.h"
 #include "tests/support/temp_dir.h"
 #include "tools/ui_driver/ui_driver.h"
 
 // Settings on the real main dialog: its OnSettings runs the video options dialog and
 // saves or reloads. The user works both dialogs from a second thread while this thread
-// runs their modal loops.
+// runs their modal loops. Each test sets the process-wide state it reads.
 namespace {
 
 // The main dialog as shown after start-up, without detection and installation lookup.
@@ -78,7 +78,8 @@ protected:
     void SetUp() override {
         Install();
         hardware3DAvailable = 0;
-        ScriptModes(1, {{640, 480, 16}, {800, 600, 16}, {1024, 768, 16}});
+        displayDevices[1] = {};
+        ScriptModes(displayDevices[1], {{640, 480, 16}, {800, 600, 16}, {1024, 768, 16}});
     }
 
     // Stores a record with the game's own fields set apart from the defaults, as the
@@ -99,7 +100,6 @@ protected:
 
     static std::string Memory() { return std::string(reinterpret_cast<const char*>(&gameConfig), sizeof gameConfig); }
 
-    ScopedLauncherState state;
     ScopedInstallDir dir;
 };
 
@@ -155,7 +155,6 @@ std::string Bits(HBITMAP bitmap) {
 // Each language's texts and titled scene (Italian shares the English one: equal bits, whatever
 // the handles), and the program's icon behind the minimised dialog and its drag image.
 TEST(MainDialog, TextsPictureAndIconFollowTheLanguage) {
-    ScopedLauncherState state;
     Install();
     const std::pair<int, const char*> looks[] = {  // picture; caption, Play, Settings, Read me, Quit (Windows-1252)
         {IDB_TITLE_ENGLISH, "Quimbo - Marivel|Play|Settings|Read me|Quit"},

@@ -81,14 +81,14 @@ TEST_F(StringTable, TheFrenchBlockEndsAt127) {
     CString text;
     EXPECT_TRUE(text.LoadString(127));
     EXPECT_FALSE(text.LoadString(128));
-    EXPECT_TRUE(text.IsEmpty());
+    EXPECT_STREQ(text, "");
     EXPECT_FALSE(text.LoadString(129));
 }
 
 TEST_F(StringTable, AnIndexOutsideTheLanguagesGivesNoText) {
-    EXPECT_TRUE(LoadMessage(IDS_TITLE, -1).IsEmpty());
-    EXPECT_TRUE(LoadMessage(IDS_TITLE, 6).IsEmpty());
-    EXPECT_TRUE(LoadLanguageName(6).IsEmpty());
+    EXPECT_STREQ(LoadMessage(IDS_TITLE, -1), "");
+    EXPECT_STREQ(LoadMessage(IDS_TITLE, 6), "");
+    EXPECT_STREQ(LoadLanguageName(6), "");
 }
 
 }  // namespace

@@ -21,9 +21,7 @@ TEST_F(IniRead, LanguageReadersTakeTheirLineInTheirPieces) {
         {long79, 4, 7}, {long255, 7, 3}, {"", 7, 7}};
     for (const auto& c : cases) {
         WriteBytes(kIniPath, c.text);
-        config.languageIndex = 7;
-        ReadIniLanguageAll(config.languageIndex);
-        EXPECT_EQ(config.languageIndex, c.atStartUp) << c.text;
+        EXPECT_EQ(LastIniLanguage(7), c.atStartUp) << c.text;
         config.languageIndex = 7;
         ReadIniLanguageFirst(config.languageIndex);
         EXPECT_EQ(config.languageIndex, c.onReload) << c.text;
@@ -45,13 +43,13 @@ TEST_F(IniRead, FirstTimeAndDriverSettingsFromTheFirstLineNamingThem) {
         if (c.text) WriteBytes(kIniPath, c.text);
         driverDllName[0] = '\0';
         checkGdi = 1;
-        EXPECT_EQ(ReadIniDriverSettings(driverDllName, checkGdi), c.opened) << (c.text ? c.text : "no file");
+        EXPECT_EQ(ReadIniDriverValues(driverDllName, checkGdi), c.opened) << (c.text ? c.text : "no file");
         EXPECT_STREQ(driverDllName, c.dll);
         EXPECT_EQ(checkGdi, c.checkGdi);
         EXPECT_EQ(IniFirstTime(), c.firstTime);
     }
     WriteBytes(kIniPath, "DLL=" + std::string(200, 'x') + "\n");  // bounded by the line piece
-    ReadIniDriverSettings(driverDllName, checkGdi);
+    ReadIniDriverValues(driverDllName, checkGdi);
     EXPECT_EQ(std::string(driverDllName), std::string(75, 'x'));
 }
 
@@ -62,9 +60,9 @@ TEST_F(IniRead, BinaryGarbageChangesNothing) {
     junk += std::string("\0Language=2\0DLL=x\0CheckGDI=0\n", 29);
     WriteBytes(kIniPath, junk);
     config.languageIndex = 1;
-    ReadIniLanguageAll(config.languageIndex);
+    config.languageIndex = LastIniLanguage(config.languageIndex);
     ReadIniLanguageFirst(config.languageIndex);
-    ReadIniDriverSettings(driverDllName, checkGdi);
+    ReadIniDriverValues(driverDllName, checkGdi);
     WriteIniLanguage(3);
     EXPECT_EQ(config.languageIndex, 1);
     EXPECT_STREQ(driverDllName, "");

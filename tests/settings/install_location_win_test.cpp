@@ -57,7 +57,7 @@ TEST_F(InstalledGame, FolderGetsOneBackslashWithOrWithoutOne) {
     InstallBothPrograms();
     for (const std::string& stored : {m_folder, m_folder + "\\"}) {
         StoreFolder(HKEY_CURRENT_USER, stored);
-        ASSERT_TRUE(FindInstalledGame(paths)) << stored;
+        ASSERT_TRUE(LookUpInstalledGame(paths)) << stored;
         EXPECT_EQ(std::string(paths.installDir), m_folder + "\\");
         EXPECT_EQ(std::string(paths.gameExePath), m_folder + "\\bin\\zorb.exe");
         EXPECT_EQ(std::string(paths.rootExePath), m_folder + "\\Quimbo.exe");
@@ -67,18 +67,18 @@ TEST_F(InstalledGame, FolderGetsOneBackslashWithOrWithoutOne) {
 TEST_F(InstalledGame, NotInstalledWithoutBothProgramsOrUnderTheMachineOrWithATooLongFolder) {
     InstallBothPrograms();
     StoreFolder(HKEY_LOCAL_MACHINE, m_folder);
-    EXPECT_FALSE(FindInstalledGame(paths)) << "only the current user's entry counts";
+    EXPECT_FALSE(LookUpInstalledGame(paths)) << "only the current user's entry counts";
     DeleteFileA("Quimbo.exe");
     StoreFolder(HKEY_CURRENT_USER, m_folder);
-    EXPECT_FALSE(FindInstalledGame(paths)) << "no launcher copy";
+    EXPECT_FALSE(LookUpInstalledGame(paths)) << "no launcher copy";
     InstallBothPrograms();
     DeleteFileA("bin\\zorb.exe");
-    EXPECT_FALSE(FindInstalledGame(paths)) << "no game";
+    EXPECT_FALSE(LookUpInstalledGame(paths)) << "no game";
     InstallBothPrograms();
     StoreValue(HKEY_CURRENT_USER, "C:\\" + std::string(kMaxPath - 3, 'x'));
-    EXPECT_FALSE(FindInstalledGame(paths)) << "fills the buffer unterminated";
+    EXPECT_FALSE(LookUpInstalledGame(paths)) << "fills the buffer unterminated";
     StoreFolder(HKEY_CURRENT_USER, "C:\\" + std::string(250, 'x'));
-    EXPECT_FALSE(FindInstalledGame(paths)) << "no room for the program";
+    EXPECT_FALSE(LookUpInstalledGame(paths)) << "no room for the program";
     ExpectPathsUntouched();
 }
 

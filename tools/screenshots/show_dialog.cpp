@@ -10,10 +10,12 @@
 #include "detect/display_devices.h"
 #include "dialogs/language_dlg.h"
 #include "dialogs/video_options_dlg.h"
-#include "framework/framework.h"
+#include "framework/dialog.h"
+#include "framework/instance.h"
+#include "framework/static.h"
+#include "framework/win_app.h"
 #include "res/localized_text.h"
 #include "res/resource.h"
-#include "state/launcher_state.h"
 
 namespace {
 
@@ -58,7 +60,8 @@ void CALLBACK DropRendererList(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 void ShowVideoOptions(int32_t language, bool dropRenderers) {
-    DisplayDevice& primary = displayDevices[1];
+    DisplayDeviceTable devices{};
+    DisplayDevice& primary = devices[kPrimarySlot];
     primary.hardware3D = 1;
     for (const Resolution& size : kSupportedResolutions) {
         primary.modeWidth[primary.modeCount] = size.width;
@@ -66,11 +69,13 @@ void ShowVideoOptions(int32_t language, bool dropRenderers) {
         primary.modeBitsPerPixel[primary.modeCount] = 16;
         ++primary.modeCount;
     }
-    gameConfig.languageIndex = language;
-    gameConfig.renderer = RenderSoftware8;
-    gameConfig.screenWidth = 640;
-    gameConfig.screenHeight = 480;
-    gameConfig.fullScreen = 1;
+    GameConfig config{};
+    config.languageIndex = language;
+    config.renderer = RenderSoftware8;
+    config.screenWidth = 640;
+    config.screenHeight = 480;
+    config.fullScreen = 1;
+    videoOptionsDlg.SetData(config, devices);
     if (dropRenderers) ::SetTimer(nullptr, 0, 50, DropRendererList);
     videoOptionsDlg.DoModal();
 }
@@ -80,8 +85,7 @@ public:
     BOOL InitInstance() override {
         Enable3dControls();
         if (__argc >= 3 && std::strcmp(__argv[1], "language") == 0) {
-            gameConfig.languageIndex = std::atoi(__argv[2]);
-            CLanguageDlg dialog;
+            CLanguageDlg dialog(std::atoi(__argv[2]));
             dialog.DoModal();
         } else if (__argc >= 4 && std::strcmp(__argv[1], "picture") == 0) {
             PicturePreview dialog(std::atoi(__argv[2]), std::atoi(__argv[3]));
