@@ -154,7 +154,12 @@ INT_PTR CDialog::DoModal() {
     const HWND window = ::CreateDialogIndirectParamA(instance, reinterpret_cast<const DLGTEMPLATE*>(copy.data()), owner,
                                                      DialogProc, reinterpret_cast<LPARAM>(this));
     if (window) {
-        RunModalLoop();
+        // An owned window has no taskbar button, and one whose owner is still hidden
+        // could then be found only by Alt+Tab behind other programs' windows.
+        const bool ownerHidden = owner && !::IsWindowVisible(owner);
+        if (ownerHidden)
+            ::SetWindowLongPtrA(window, GWL_EXSTYLE, ::GetWindowLongPtrA(window, GWL_EXSTYLE) | WS_EX_APPWINDOW);
+        RunModalLoop(ownerHidden);
         // Hide before the owner is enabled, so activation goes back to the owner.
         ::SetWindowPos(window, nullptr, 0, 0, 0, 0,
                        SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
@@ -170,13 +175,14 @@ INT_PTR CDialog::DoModal() {
     return m_modalResult;
 }
 
-void CDialog::RunModalLoop() {
+void CDialog::RunModalLoop(bool bringToFront) {
     bool showPending = true;
     MSG msg;
     while (m_continueModal && m_hWnd) {
         if (showPending && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
             showPending = false;
             ::ShowWindow(m_hWnd, SW_SHOWNORMAL);
+            if (bringToFront) ::SetForegroundWindow(m_hWnd);
             ::UpdateWindow(m_hWnd);
             continue;
         }

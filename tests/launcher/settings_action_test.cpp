@@ -56,7 +56,9 @@ SettingsRun UseSettings(const std::function<void(HWND options)>& act) {
         ui::Click(ui::Control(main, IDC_SETTINGS));
         // The options dialog is the other dialog of this process.
         if (const HWND options = ui::WaitForMessageBox(GetCurrentProcessId(), main)) {
-            run.optionsShown = ui::Control(options, IDC_RENDERER_COMBO) != nullptr;
+            // Over the visible main dialog: no taskbar button of its own.
+            run.optionsShown = ui::Control(options, IDC_RENDERER_COMBO) != nullptr &&
+                               !(GetWindowLongPtrA(options, GWL_EXSTYLE) & WS_EX_APPWINDOW);
             act(options);
             if (!ui::WaitForWindowGone(options)) PostMessageA(options, WM_COMMAND, IDCANCEL, 0);
         }
