@@ -19,7 +19,7 @@ void ShowStartFailure(unsigned long error) {
     LocalFree(text);
 }
 
-static_assert(kErrorElevationRequired == ERROR_ELEVATION_REQUIRED && kErrorCancelled == ERROR_CANCELLED);
+static_assert(kErrorCancelled == ERROR_CANCELLED);
 
 namespace {
 
