@@ -2,9 +2,10 @@
 // Our thin layer over USER32, named after the classes the launcher was designed with.
 //
 // Conventions:
-// - ANSI throughout: texts are char strings in the system's ANSI code page, and the
-//   Windows calls are the ...A ones. The user sees only string-table texts
-//   (CString::LoadString) or the system's own texts.
+// - What the user reads is UTF-16 (CString, the ...W calls, dialogs built as Unicode
+//   windows): string-table texts (CString::LoadString) or the system's own texts.
+//   Everything else (paths, class names, the registry) is char strings in the system's
+//   ANSI code page through the ...A calls, as the game reads its files that way.
 // - A CWnd is a handle plus behaviour. Windows we build (dialogs, frames) keep their
 //   object in GWLP_USERDATA; controls are only attached (DDX_Control), never
 //   subclassed, and their wrappers are one SendMessage each.
@@ -29,5 +30,5 @@
 #include "framework/wnd.h"
 
 #ifdef UNICODE
-#error "the framework is ANSI: build without UNICODE"
+#error "the framework names its A and W calls itself: build without UNICODE"
 #endif

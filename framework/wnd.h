@@ -13,20 +13,21 @@ public:
     CWnd(const CWnd&) = delete;
     CWnd& operator=(const CWnd&) = delete;
 
-    void SetWindowText(const char* text) { ::SetWindowTextA(m_hWnd, text); }
+    void SetWindowText(const wchar_t* text) { ::SetWindowTextW(m_hWnd, text); }
     BOOL EnableWindow(BOOL enable = TRUE) { return ::EnableWindow(m_hWnd, enable); }
     BOOL ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }
     BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
     void GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
+    // In UTF-16 where the message carries text.
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
-        return ::SendMessageA(m_hWnd, message, wParam, lParam);
+        return ::SendMessageW(m_hWnd, message, wParam, lParam);
     }
     // Every GetDC is paired with a ReleaseDC of the same window.
     HDC GetDC() { return ::GetDC(m_hWnd); }
     int ReleaseDC(HDC dc) { return ::ReleaseDC(m_hWnd, dc); }
-    int MessageBox(const char* text, const char* caption = nullptr, UINT type = MB_OK) {
-        return ::MessageBoxA(m_hWnd, text, caption, type);
+    int MessageBox(const wchar_t* text, const wchar_t* caption = nullptr, UINT type = MB_OK) {
+        return ::MessageBoxW(m_hWnd, text, caption, type);
     }
     virtual BOOL DestroyWindow();
 

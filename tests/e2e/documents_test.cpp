@@ -185,7 +185,7 @@ TEST_F(Documents, InstallStartsSetupFromItsOwnDiscElseTheLabelledOneElseAsksForT
     fs::create_directories("W:\\Datas");
     std::error_code ignored;  // a launcher left running still holds the folder
     fs::remove("W:\\setup.exe", ignored);
-    HWND dialog = StartFromCd(world, launcher, "W:\\Datas", "Espa\xF1ol");
+    HWND dialog = StartFromCd(world, launcher, "W:\\Datas", "Español");
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(ui::Text(ui::Control(dialog, IDC_PLAY)), "Instalar");
     EXPECT_FALSE(ui::IsEnabled(ui::Control(dialog, IDC_SETTINGS)));
@@ -220,7 +220,7 @@ TEST_F(WithoutGameCd, YesToTheReaderQuestionAsksForTheCd) {
     InstallWithReadmes(world, 1);
     HWND dialog = StartInstalled(world, launcher);
     ASSERT_NE(dialog, nullptr);
-    const std::string insertCd = "Quimbo - Marivel|Veuillez ins\xE9rer le CD-ROM Quimbo - Marivel";
+    const std::string insertCd = "Quimbo - Marivel|Veuillez insérer le CD-ROM Quimbo - Marivel";
     PressManual(dialog);
     EXPECT_NE(LauncherWorld::AnswerBox(launcher, dialog, IDYES), "");
     EXPECT_EQ(LauncherWorld::AnswerBox(launcher, dialog, IDOK), insertCd);

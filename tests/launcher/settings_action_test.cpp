@@ -159,11 +159,11 @@ std::string Bits(HBITMAP bitmap) {
 TEST(MainDialog, TextsPictureAndIconFollowTheLanguage) {
     ScopedLauncherState state;
     Install();
-    const std::pair<int, const char*> looks[] = {  // picture; caption, Play, Settings, Read me, Quit (Windows-1252)
+    const std::pair<int, const char*> looks[] = {  // picture; caption, Play, Settings, Read me, Quit
         {IDB_TITLE_ENGLISH, "Quimbo - Marivel|Play|Settings|Read me|Quit"},
         {IDB_TITLE_FRENCH, "Quimbo - Marivel|Jouer|Configuration|Lisez-moi|Quitter"},
         {IDB_TITLE_GERMAN, "Quimbo Marivel|Start|Konfiguration|Lies mich|Beenden"},
-        {IDB_TITLE_SPANISH, "Quimbo Marivel|Iniciar|Configuraci\xF3n|Leeme|Salir"},
+        {IDB_TITLE_SPANISH, "Quimbo Marivel|Iniciar|Configuración|Leeme|Salir"},
         {IDB_TITLE_ENGLISH, "Quimbo - Marivel|Inizia|Configurazione|Leggimi|Esci"},
         {IDB_TITLE_DUTCH, "Quimbo - Marivel|Starten|Configuratie|Lees mij|Afsluiten"}};
     const HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP));
