@@ -43,3 +43,14 @@ function(quimbo_add_test name)
     gtest_discover_tests(${name} WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
   endif()
 endfunction()
+
+# A test program once more under a Cyrillic system locale (Wine then takes code page
+# 1251, which lacks the Western letters), for the tests that read the texts as the
+# user sees them. The locale must be generated (tools/install-deps.sh).
+function(quimbo_add_cyrillic_run name filter)
+  if(CMAKE_CROSSCOMPILING)
+    add_test(NAME ${name}_cyrillic COMMAND ${name} --gtest_color=no --gtest_filter=${filter}
+             WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+    set_tests_properties(${name}_cyrillic PROPERTIES ENVIRONMENT "LANG=ru_RU.UTF-8;LC_ALL=ru_RU.UTF-8")
+  endif()
+endfunction()

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <string>
 
 #include "dialogs/language_combo.h"
 #include "dialogs/video_options_lists.h"
@@ -25,7 +26,7 @@ void WidenListToItsTexts(CComboBox& combo) {
         CString text;
         combo.GetLBText(index, text);
         SIZE size;
-        if (::GetTextExtentPoint32A(dc, text, text.GetLength(), &size) && size.cx > widest) widest = size.cx;
+        if (::GetTextExtentPoint32W(dc, text, text.GetLength(), &size) && size.cx > widest) widest = size.cx;
     }
     ::SelectObject(dc, previousFont);
     combo.ReleaseDC(dc);
@@ -111,7 +112,7 @@ void CVideoOptionsDlg::FillResolutionList() {
             ? WindowedResolutions(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN))
             : FullScreenResolutions(renderer, m_devices);
     for (const ResolutionItem& item : items) {
-        const int index = m_resolutionCombo.AddString(item.text.c_str());
+        const int index = m_resolutionCombo.AddString(std::wstring(item.text.begin(), item.text.end()).c_str());
         if (index >= 0) m_resolutionCombo.SetItemData(index, item.data);
     }
     m_resolutionCombo.SetCurSel(0);

@@ -6,7 +6,7 @@
 
 class CComboBox : public CWnd {
 public:
-    int AddString(const char* text) { return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text))); }
+    int AddString(const wchar_t* text) { return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text))); }
     void ResetContent() { SendMessage(CB_RESETCONTENT); }
     int SetCurSel(int index) { return static_cast<int>(SendMessage(CB_SETCURSEL, static_cast<WPARAM>(index))); }
     int GetCurSel() const { return static_cast<int>(SendMessage(CB_GETCURSEL)); }
@@ -24,12 +24,12 @@ public:
     void GetLBText(int index, CString& text) const {
         const LRESULT length = SendMessage(CB_GETLBTEXTLEN, static_cast<WPARAM>(index));
         if (length < 0) {
-            text = "";
+            text = L"";
             return;
         }
-        std::vector<char> buffer(static_cast<size_t>(length) + 1);
+        std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1);
         const LRESULT copied = SendMessage(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer.data()));
-        buffer[copied >= 0 && copied <= length ? static_cast<size_t>(copied) : 0] = '\0';
+        buffer[copied >= 0 && copied <= length ? static_cast<size_t>(copied) : 0] = L'\0';
         text = buffer.data();
     }
 };

@@ -1,23 +1,16 @@
 #include "framework/cstring.h"
 
-#include <vector>
-
 #include "framework/instance.h"
 
 BOOL CString::LoadString(UINT id) {
-    // LoadStringA truncates silently; a result filling the buffer may have been cut,
-    // so grow until it fits. A string resource holds at most 65535 characters.
-    std::vector<char> buffer(256);
-    for (;;) {
-        const int length = ::LoadStringA(AfxGetInstanceHandle(), id, buffer.data(), static_cast<int>(buffer.size()));
-        if (length <= 0) {
-            m_text.clear();
-            return FALSE;
-        }
-        if (static_cast<size_t>(length) < buffer.size() - 1 || buffer.size() > 65536) {
-            m_text.assign(buffer.data(), static_cast<size_t>(length));
-            return TRUE;
-        }
-        buffer.resize(buffer.size() * 2);
+    // With no buffer, LoadStringW hands back the resource's own characters and their
+    // count (not zero-terminated), so nothing is cut short.
+    const wchar_t* resource = nullptr;
+    const int length = ::LoadStringW(AfxGetInstanceHandle(), id, reinterpret_cast<LPWSTR>(&resource), 0);
+    if (length <= 0 || !resource) {
+        m_text.clear();
+        return FALSE;
     }
+    m_text.assign(resource, static_cast<size_t>(length));
+    return TRUE;
 }

@@ -1,6 +1,7 @@
 #pragma once
-// An ANSI string owning its bytes. Texts shown to the user come from the module's
-// string table through LoadString, converted by the system to the ANSI code page.
+// A UTF-16 string owning its characters: the texts shown to the user, as the module's
+// string table holds them. The ANSI code page would lose what it lacks (French on a
+// Cyrillic system, any language's own name on an East Asian one).
 #include <windows.h>
 
 #include <string>
@@ -8,14 +9,14 @@
 class CString {
 public:
     CString() = default;
-    CString(const char* text) : m_text(text ? text : "") {}
+    CString(const wchar_t* text) : m_text(text ? text : L"") {}
 
-    CString& operator=(const char* text) {
-        m_text = text ? text : "";
+    CString& operator=(const wchar_t* text) {
+        m_text = text ? text : L"";
         return *this;
     }
 
-    operator const char*() const { return m_text.c_str(); }
+    operator const wchar_t*() const { return m_text.c_str(); }
     int GetLength() const { return static_cast<int>(m_text.size()); }
 
     // Loads string resource `id` of this module. On failure the string is empty and
@@ -26,5 +27,5 @@ public:
     friend bool operator!=(const CString& a, const CString& b) { return a.m_text != b.m_text; }
 
 private:
-    std::string m_text;
+    std::wstring m_text;
 };

@@ -49,15 +49,15 @@ void CDialog::EndDialog(int result) {
         m_continueModal = false;
         // Wakes the loop when we were called from a message sent by another thread,
         // which GetMessage handles without returning.
-        if (m_hWnd) ::PostMessageA(m_hWnd, WM_NULL, 0, 0);
+        if (m_hWnd) ::PostMessageW(m_hWnd, WM_NULL, 0, 0);
     }
 }
 
 LRESULT CDialog::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    // DefDlgProcA first offers the message to our dialog procedure, which must decline
+    // DefDlgProcW first offers the message to our dialog procedure, which must decline
     // it this once so that the system's own dialog handling runs.
     m_defaultPending = true;
-    const LRESULT result = ::DefDlgProcA(m_hWnd, message, wParam, lParam);
+    const LRESULT result = ::DefDlgProcW(m_hWnd, message, wParam, lParam);
     m_defaultPending = false;
     return result;
 }
@@ -151,10 +151,16 @@ INT_PTR CDialog::DoModal() {
 
     m_modalResult = -1;
     m_continueModal = true;
-    const HWND window = ::CreateDialogIndirectParamA(instance, reinterpret_cast<const DLGTEMPLATE*>(copy.data()), owner,
+    // A Unicode window: its texts are kept and passed on in UTF-16.
+    const HWND window = ::CreateDialogIndirectParamW(instance, reinterpret_cast<const DLGTEMPLATE*>(copy.data()), owner,
                                                      DialogProc, reinterpret_cast<LPARAM>(this));
     if (window) {
-        RunModalLoop();
+        // An owned window has no taskbar button, and one whose owner is still hidden
+        // could then be found only by Alt+Tab behind other programs' windows.
+        const bool ownerHidden = owner && !::IsWindowVisible(owner);
+        if (ownerHidden)
+            ::SetWindowLongPtrA(window, GWL_EXSTYLE, ::GetWindowLongPtrA(window, GWL_EXSTYLE) | WS_EX_APPWINDOW);
+        RunModalLoop(ownerHidden);
         // Hide before the owner is enabled, so activation goes back to the owner.
         ::SetWindowPos(window, nullptr, 0, 0, 0, 0,
                        SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
@@ -170,17 +176,18 @@ INT_PTR CDialog::DoModal() {
     return m_modalResult;
 }
 
-void CDialog::RunModalLoop() {
+void CDialog::RunModalLoop(bool bringToFront) {
     bool showPending = true;
     MSG msg;
     while (m_continueModal && m_hWnd) {
-        if (showPending && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+        if (showPending && !::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
             showPending = false;
             ::ShowWindow(m_hWnd, SW_SHOWNORMAL);
+            if (bringToFront) ::SetForegroundWindow(m_hWnd);
             ::UpdateWindow(m_hWnd);
             continue;
         }
-        const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+        const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
         if (got == 0) {
             // The quit message belongs to the loop outside this dialog: leave it there.
             ::PostQuitMessage(static_cast<int>(msg.wParam));
@@ -191,9 +198,9 @@ void CDialog::RunModalLoop() {
             m_modalResult = -1;
             return;
         }
-        if (!::IsDialogMessageA(m_hWnd, &msg)) {
+        if (!::IsDialogMessageW(m_hWnd, &msg)) {
             ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
+            ::DispatchMessageW(&msg);
         }
     }
 }

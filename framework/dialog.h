@@ -28,7 +28,8 @@ public:
     // the quit message is then posted again for the loop that called us. Returns the
     // EndDialog result, or -1 when the template is missing, the window could not be
     // built, or WM_QUIT ended the loop. Once a window was built, PostNcDestroy runs as
-    // DoModal returns.
+    // DoModal returns. While its owner is hidden, the dialog has a taskbar button of its
+    // own and comes to the front.
     virtual INT_PTR DoModal();
 
     // Ends the modal loop with `result`; the window is destroyed when DoModal returns.
@@ -49,7 +50,7 @@ protected:
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    void RunModalLoop();
+    void RunModalLoop(bool bringToFront);
     HWND FindOwner() const;
     void DetachControls();
 

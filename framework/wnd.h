@@ -3,9 +3,10 @@
 // window class of it derives from CWnd, declared here.
 //
 // Conventions:
-// - ANSI throughout: texts are char strings in the system's ANSI code page, and the
-//   Windows calls are the ...A ones. The user sees only string-table texts
-//   (CString::LoadString) or the system's own texts.
+// - What the user reads is UTF-16 (CString, the ...W calls, dialogs built as Unicode
+//   windows): string-table texts (CString::LoadString) or the system's own texts.
+//   Everything else (paths, class names, the registry) is char strings in the system's
+//   ANSI code page through the ...A calls, as the game reads its files that way.
 // - A CWnd is a handle plus behaviour. Windows we build (dialogs, frames) keep their
 //   object in GWLP_USERDATA; controls are only attached (DDX_Control), never
 //   subclassed, and their wrappers are one SendMessage each.
@@ -22,7 +23,7 @@
 // CWnd: a window handle with the members the launcher calls, and the routing of a
 // window's messages through its class's message map.
 #ifdef UNICODE
-#error "the framework is ANSI: build without UNICODE"
+#error "the framework names its A and W calls itself: build without UNICODE"
 #endif
 #include <windows.h>
 
@@ -36,19 +37,20 @@ public:
     CWnd(const CWnd&) = delete;
     CWnd& operator=(const CWnd&) = delete;
 
-    void SetWindowText(const char* text) { ::SetWindowTextA(m_hWnd, text); }
+    void SetWindowText(const wchar_t* text) { ::SetWindowTextW(m_hWnd, text); }
     BOOL EnableWindow(BOOL enable = TRUE) { return ::EnableWindow(m_hWnd, enable); }
     BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
     void GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
+    // In UTF-16 where the message carries text.
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
-        return ::SendMessageA(m_hWnd, message, wParam, lParam);
+        return ::SendMessageW(m_hWnd, message, wParam, lParam);
     }
     // Every GetDC is paired with a ReleaseDC of the same window.
     HDC GetDC() { return ::GetDC(m_hWnd); }
     int ReleaseDC(HDC dc) { return ::ReleaseDC(m_hWnd, dc); }
-    int MessageBox(const char* text, const char* caption = nullptr, UINT type = MB_OK) {
-        return ::MessageBoxA(m_hWnd, text, caption, type);
+    int MessageBox(const wchar_t* text, const wchar_t* caption = nullptr, UINT type = MB_OK) {
+        return ::MessageBoxW(m_hWnd, text, caption, type);
     }
     virtual BOOL DestroyWindow();
 

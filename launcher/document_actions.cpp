@@ -25,9 +25,13 @@ bool Fits(int length, size_t size) { return length >= 0 && size_t(length) < size
 
 // "help\<stem>.txt" below `folder`, when that file is there.
 bool FindReadme(const char* folder, char (&path)[kMaxPath]) {
-    const CString stem = LoadMessage(IDS_README_FILE, gameConfig.languageIndex);
+    // A file name, so in the code page the system names files in.
+    char stem[kMaxPath];
+    if (!::WideCharToMultiByte(CP_ACP, 0, LoadMessage(IDS_README_FILE, gameConfig.languageIndex), -1, stem, sizeof stem,
+                               nullptr, nullptr))
+        return false;
     char name[kMaxPath];
-    return Fits(std::snprintf(name, sizeof name, "help\\%s.txt", static_cast<const char*>(stem)), sizeof name) &&
+    return Fits(std::snprintf(name, sizeof name, "help\\%s.txt", stem), sizeof name) &&
            JoinText(path, folder, name) && FileOpensForReading(path);
 }
 

@@ -1,6 +1,7 @@
 #include "launcher/launcher_app.h"
 
 #include <windows.h>
+#include <objbase.h>
 
 #include "launcher/launcher_dlg.h"
 #include "launcher/single_instance.h"
@@ -24,10 +25,14 @@ BOOL CLauncherApp::InitInstance() {
     if (!IsSoleLauncher()) return FALSE;
     ReadIniDriverSettings();
 
+    // The shell's calls (documents, the web site, Install, an elevated start) may use
+    // COM on this thread; they ask for it apartment-threaded, without OLE1's DDE.
+    const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     CLauncherDlg dialog;
     m_pMainWnd = &dialog;
     dialog.DoModal();
     m_pMainWnd = nullptr;
+    if (SUCCEEDED(com)) ::CoUninitialize();
 
     if (openGlModule) ::FreeLibrary(openGlModule);
     return FALSE;

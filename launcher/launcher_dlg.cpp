@@ -1,5 +1,7 @@
 #include "launcher/launcher_dlg.h"
 
+#include <utility>
+
 #include "dialogs/language_dlg.h"
 #include "framework/instance.h"
 #include "framework/message_map.h"
@@ -28,6 +30,36 @@ UINT TitlePictureId(int32_t languageIndex) {
 }
 
 bool IsInstalled() { return gameExePath[0] != '\0'; }
+
+// The static control stretches a picture by dropping whole lines and columns; a copy
+// already of the control's size, scaled with halftone, leaves it nothing to stretch.
+// Takes `picture` and returns the one to use; the original where scaling fails.
+HBITMAP FitPictureToControl(HBITMAP picture, HWND control) {
+    RECT area;
+    BITMAP size;
+    if (!::GetClientRect(control, &area) || area.right <= 0 || area.bottom <= 0 ||
+        !::GetObjectA(picture, sizeof size, &size) || (size.bmWidth == area.right && size.bmHeight == area.bottom))
+        return picture;
+    const HDC screen = ::GetDC(nullptr);
+    const HDC from = ::CreateCompatibleDC(screen);
+    const HDC to = ::CreateCompatibleDC(screen);
+    HBITMAP scaled = ::CreateCompatibleBitmap(screen, area.right, area.bottom);
+    if (from && to && scaled) {
+        const HGDIOBJ fromBefore = ::SelectObject(from, picture);
+        const HGDIOBJ toBefore = ::SelectObject(to, scaled);
+        ::SetStretchBltMode(to, HALFTONE);
+        ::SetBrushOrgEx(to, 0, 0, nullptr);  // as HALFTONE asks after the mode is set
+        const bool drawn = ::StretchBlt(to, 0, 0, area.right, area.bottom, from, 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
+        ::SelectObject(from, fromBefore);
+        ::SelectObject(to, toBefore);
+        if (drawn) std::swap(picture, scaled);
+    }
+    if (scaled) ::DeleteObject(scaled);
+    if (to) ::DeleteDC(to);
+    if (from) ::DeleteDC(from);
+    ::ReleaseDC(nullptr, screen);
+    return picture;
+}
 
 }  // namespace
 
@@ -128,6 +160,7 @@ void CLauncherDlg::LocalizeControls() {
     // The scene with the language's title replaces the untitled one of the template.
     // Only our own earlier picture is freed: the template's belongs to the control.
     if (HBITMAP picture = ::LoadBitmapA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(TitlePictureId(language)))) {
+        picture = FitPictureToControl(picture, m_background.m_hWnd);
         HBITMAP previous = m_background.SetBitmap(picture);
         if (previous && previous == m_titlePicture) ::DeleteObject(previous);
         m_titlePicture = picture;

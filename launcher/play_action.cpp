@@ -2,16 +2,34 @@
 // installation the same button reads Install and starts the installer.
 #include <windows.h>
 
+#include <direct.h>
+
 #include "launcher/game_launch.h"
 #include "launcher/launcher_dlg.h"
 #include "launcher/process_start.h"
 #include "launcher/state_steps.h"
+#include "res/localized_text.h"
 #include "settings/install_location.h"
+#include "settings/path_text.h"
 #include "state/launcher_state.h"
 
 namespace {
+
 constexpr const char* kInstaller = "d:\\setup.exe";  // at the root of the game's CD-ROM
+
+// The installer at the root of the drive the launcher runs from, which is the game's
+// disc whatever its label (a copy, a mounted image); else on the disc labelled as ours.
+bool FindInstaller(char (&installer)[kMaxPath]) {
+    char directory[kMaxPath];
+    if (_getcwd(directory, sizeof directory) && directory[0] != '\0' && directory[1] == ':') {
+        char own[] = "?:\\setup.exe";
+        own[0] = directory[0];
+        if (FileOpensForReading(own)) return CopyText(installer, own);
+    }
+    return OnGameCd(kInstaller, installer) && FileOpensForReading(installer);
 }
+
+}  // namespace
 
 void CLauncherDlg::OnPlay() {
     if (gameExePath[0] == '\0') {
@@ -31,11 +49,12 @@ void CLauncherDlg::OnPlay() {
 void CLauncherDlg::OnPlayDoubleClicked() { OnPlay(); }
 
 void CLauncherDlg::StartInstaller() {
-    // The installer of the game's CD-ROM, wherever the launcher was started; through the
-    // shell, as an installer that needs more rights fails to start by CreateProcess.
+    // Through the shell, as an installer that needs more rights fails to start by
+    // CreateProcess.
     char installer[kMaxPath];
-    if (!OnGameCd(kInstaller, installer)) {
-        ShowStartFailure(ERROR_PATH_NOT_FOUND);
+    if (!FindInstaller(installer)) {
+        MessageBox(LoadMessage(IDS_INSERT_CD, gameConfig.languageIndex), LoadMessage(IDS_TITLE, gameConfig.languageIndex),
+                   MB_OK);
         return;
     }
     const char root[] = {installer[0], ':', '\\', '\0'};

@@ -3,10 +3,12 @@
 #include <windows.h>
 
 // Starts `applicationPath` detached, in a new process group and with the system's
-// default error mode, and keeps nothing of it. TRUE when the process was created.
-// On failure the system's own text for the error is shown in a box without owner,
-// captioned with the current language's title, and FALSE comes back. `commandLine` must be
-// writable, as the system may change it.
+// default error mode, and keeps nothing of it; one that must run elevated is started
+// through the shell instead, with the same switches and folder. TRUE when it
+// started. A refused consent prompt shows nothing; on any other failure the system's
+// own text for the error is shown in a box without owner, captioned with the current
+// language's title. FALSE then comes back. `commandLine` must be writable, as the system
+// may change it.
 BOOL LaunchProgram(const char* applicationPath, char* commandLine, const char* workingDirectory);
 
 // Hands over to the installed launcher copy, started with an empty command line in the
@@ -14,8 +16,8 @@ BOOL LaunchProgram(const char* applicationPath, char* commandLine, const char* w
 void LaunchInstalledCopy();
 
 // Opens `file` through the shell in `directory`, so that Windows may ask to raise the
-// program's rights. True when it started. A refused prompt shows nothing; any
-// other failure shows the box of LaunchProgram.
+// program's rights; the shell's work is done when it returns. True when it started. A
+// refused prompt shows nothing; any other failure shows the box of LaunchProgram.
 bool OpenThroughShell(HWND owner, const char* file, const char* directory);
 
 // The failure box of LaunchProgram for a system error code, also for a start that

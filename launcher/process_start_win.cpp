@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "launcher/process_start.h"
+#include "launcher/program_start.h"
 #include "launcher/state_steps.h"
 #include "res/localized_text.h"
 #include "settings/path_text.h"
@@ -11,43 +12,69 @@
 
 void ShowStartFailure(unsigned long error) {
     const CString caption = LoadMessage(IDS_TITLE, gameConfig.languageIndex);
-    char* text = nullptr;
-    FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                   nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
-    MessageBoxA(nullptr, text ? text : "", caption, MB_OK);
+    wchar_t* text = nullptr;
+    FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                   nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    MessageBoxW(nullptr, text ? text : L"", caption, MB_OK);
     LocalFree(text);
 }
 
-BOOL LaunchProgram(const char* applicationPath, char* commandLine, const char* workingDirectory) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    const DWORD flags = DETACHED_PROCESS | CREATE_NEW_PROCESS_GROUP | CREATE_DEFAULT_ERROR_MODE;
-    if (CreateProcessA(applicationPath, commandLine, nullptr, nullptr, FALSE, flags, nullptr, workingDirectory,
-                       &startup, &process)) {
-        // The started program lives on its own; the launcher neither waits nor watches.
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-        return TRUE;
-    }
-    // Taken first: loading the caption may change the thread's last error.
-    ShowStartFailure(GetLastError());
-    return FALSE;
-}
+static_assert(kErrorCancelled == ERROR_CANCELLED);
 
-bool OpenThroughShell(HWND owner, const char* file, const char* directory) {
+namespace {
+
+// Through the shell: its own boxes stay shut, as ours tells the failure, and the start
+// is complete when this returns, as the launcher may end right after.
+unsigned long ShellStart(HWND owner, const char* file, const char* parameters, const char* directory) {
     SHELLEXECUTEINFOA info{};
     info.cbSize = sizeof info;
-    info.fMask = SEE_MASK_FLAG_NO_UI;  // the failure is told in our own box
+    info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
     info.hwnd = owner;
     info.lpVerb = "open";
     info.lpFile = file;
+    info.lpParameters = parameters;
     info.lpDirectory = directory;
     info.nShow = SW_SHOWNORMAL;
-    if (ShellExecuteExA(&info)) return true;
-    const DWORD error = GetLastError();
-    if (error != ERROR_CANCELLED) ShowStartFailure(error);  // cancelled: the user said no to elevation
+    return ShellExecuteExA(&info) ? 0 : GetLastError();
+}
+
+class WindowsStarter final : public ProgramStarter {
+public:
+    unsigned long CreateDirect(const char* applicationPath, char* commandLine, const char* workingDirectory) override {
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process{};
+        const DWORD flags = DETACHED_PROCESS | CREATE_NEW_PROCESS_GROUP | CREATE_DEFAULT_ERROR_MODE;
+        if (!CreateProcessA(applicationPath, commandLine, nullptr, nullptr, FALSE, flags, nullptr, workingDirectory,
+                            &startup, &process))
+            return GetLastError();
+        // The started program lives on its own; the launcher neither waits nor watches.
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+        return 0;
+    }
+    unsigned long StartThroughShell(const char* applicationPath, const char* parameters,
+                                    const char* workingDirectory) override {
+        return ShellStart(nullptr, applicationPath, parameters, workingDirectory);
+    }
+};
+
+// A refused consent prompt is the user's own answer: nothing is shown.
+bool ReportStart(unsigned long error) {
+    if (error == 0) return true;
+    if (error != kErrorCancelled) ShowStartFailure(error);
     return false;
+}
+
+}  // namespace
+
+BOOL LaunchProgram(const char* applicationPath, char* commandLine, const char* workingDirectory) {
+    WindowsStarter starter;
+    return ReportStart(StartProgram(starter, applicationPath, commandLine, workingDirectory));
+}
+
+bool OpenThroughShell(HWND owner, const char* file, const char* directory) {
+    return ReportStart(ShellStart(owner, file, nullptr, directory));
 }
 
 void LaunchInstalledCopy() {

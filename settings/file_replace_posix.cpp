@@ -1,3 +1,4 @@
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -16,16 +17,30 @@ bool WriteAndClose(FILE* file, const void* data, size_t size) {
     return std::fclose(file) == 0 && written;
 }
 
+class PosixFileSteps final : public FileSteps {
+public:
+    Written WriteNew(const char* path, const void* data, size_t size) override {
+        FILE* file = std::fopen(path, "wb");
+        if (!file) return Written::NotCreated;
+        return WriteAndClose(file, data, size) ? Written::Done : Written::Failed;
+    }
+    bool MoveOver(const char* from, const char* to) override { return std::rename(from, to) == 0; }
+    bool RewriteInPlace(const char* path, const void* data, size_t size) override {
+        FILE* file = std::fopen(path, "r+b");
+        return file && WriteAndClose(file, data, size);
+    }
+    // No write permission for anyone, as Windows' read-only mark (root would write anyway).
+    bool IsReadOnly(const char* path) override {
+        struct stat status;
+        return ::stat(path, &status) == 0 && (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+    }
+    void Remove(const char* path) override { std::remove(path); }
+    void Wait(unsigned milliseconds) override { ::usleep(milliseconds * 1000); }
+};
+
 }  // namespace
 
 bool WriteFileAndReplace(const char* tempPath, const char* target, const void* data, size_t size) {
-    FILE* temp = std::fopen(tempPath, "wb");
-    if (!temp) {
-        // A folder that takes no new file may still let the file itself be rewritten.
-        FILE* existing = std::fopen(target, "r+b");
-        return existing && WriteAndClose(existing, data, size);
-    }
-    if (WriteAndClose(temp, data, size) && std::rename(tempPath, target) == 0) return true;
-    std::remove(tempPath);
-    return false;
+    PosixFileSteps steps;
+    return WriteFileAndReplace(steps, tempPath, target, data, size);
 }

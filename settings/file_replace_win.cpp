@@ -19,18 +19,31 @@ bool WriteAndClose(HANDLE file, const void* data, size_t size) {
     return CloseHandle(file) && ok;
 }
 
+class WindowsFileSteps final : public FileSteps {
+public:
+    Written WriteNew(const char* path, const void* data, size_t size) override {
+        const HANDLE file = OpenForWriting(path, CREATE_ALWAYS);
+        if (file == INVALID_HANDLE_VALUE) return Written::NotCreated;
+        return WriteAndClose(file, data, size) ? Written::Done : Written::Failed;
+    }
+    bool MoveOver(const char* from, const char* to) override {
+        return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    }
+    bool RewriteInPlace(const char* path, const void* data, size_t size) override {
+        const HANDLE file = OpenForWriting(path, OPEN_EXISTING);
+        return file != INVALID_HANDLE_VALUE && WriteAndClose(file, data, size);
+    }
+    bool IsReadOnly(const char* path) override {
+        const DWORD attributes = GetFileAttributesA(path);
+        return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+    }
+    void Remove(const char* path) override { DeleteFileA(path); }
+    void Wait(unsigned milliseconds) override { Sleep(milliseconds); }
+};
+
 }  // namespace
 
 bool WriteFileAndReplace(const char* tempPath, const char* target, const void* data, size_t size) {
-    const HANDLE temp = OpenForWriting(tempPath, CREATE_ALWAYS);
-    if (temp == INVALID_HANDLE_VALUE) {
-        // A folder that takes no new file may still let the file itself be rewritten.
-        const HANDLE existing = OpenForWriting(target, OPEN_EXISTING);
-        return existing != INVALID_HANDLE_VALUE && WriteAndClose(existing, data, size);
-    }
-    if (WriteAndClose(temp, data, size) &&
-        MoveFileExA(tempPath, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return true;
-    DeleteFileA(tempPath);
-    return false;
+    WindowsFileSteps steps;
+    return WriteFileAndReplace(steps, tempPath, target, data, size);
 }

@@ -8,7 +8,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/tools/wine-builds.sh"
 packages=(cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev
           g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
-          wine wine64 xvfb xauth x11-utils imagemagick python3 python3-pefile)
+          wine wine64 xvfb xauth x11-utils imagemagick python3 python3-pefile locales)
 i386_packages=(wine32:i386 libgl1-mesa-dri:i386 libglx-mesa0:i386)
 
 sudo=""
@@ -30,6 +30,13 @@ missing=()
 for p in "${packages[@]}"; do
   installed "$p" || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-$sudo apt-get update || echo "install-deps: apt-get update reported a problem; going on with the lists at hand" >&2
-$sudo apt-get install -y --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+  $sudo apt-get update || echo "install-deps: apt-get update reported a problem; going on with the lists at hand" >&2
+  $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+# A Cyrillic system locale: the texts tests run Wine under it (code page 1251).
+if ! locale -a 2>/dev/null | grep -qix 'ru_RU.utf8'; then
+  grep -qx 'ru_RU.UTF-8 UTF-8' /etc/locale.gen || echo 'ru_RU.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+  $sudo locale-gen
+fi

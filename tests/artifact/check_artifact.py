@@ -14,7 +14,7 @@ import pefile
 
 # Present on every Windows the game supports; anything else would have to ship beside
 # the exe (the MinGW runtime DLLs when static linking is lost).
-SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "advapi32.dll", "shell32.dll",
+SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "advapi32.dll", "shell32.dll", "ole32.dll",
                "comctl32.dll", "opengl32.dll", "ddraw.dll", "msvcrt.dll"}
 LAUNCHER_DIALOGS = {102, 148, 155}  # ids the game's own files refer to
 RT = pefile.RESOURCE_TYPE

@@ -35,8 +35,11 @@ LONG WidestText(HWND combo) {
     const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(combo, WM_GETFONT, 0, 0)));
     LONG widest = 0;
     SIZE size;
-    for (const std::string& text : ui::ComboItems(combo))
-        if (GetTextExtentPoint32A(dc, text.c_str(), int(text.size()), &size)) widest = std::max(widest, size.cx);
+    for (const std::string& text : ui::ComboItems(combo)) {
+        std::wstring wide(text.size(), L'\0');
+        wide.resize(size_t(MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), wide.data(), int(wide.size()))));
+        if (GetTextExtentPoint32W(dc, wide.c_str(), int(wide.size()), &size)) widest = std::max(widest, size.cx);
+    }
     SelectObject(dc, previous);
     ReleaseDC(combo, dc);
     return widest;
@@ -130,10 +133,10 @@ TEST_F(VideoOptionsDialog, TextsInTheStoredLanguageUnderTheEnglishTitle) {
         const Shown shown = Run(IDCANCEL, IDCANCEL, [&](HWND d) {
             EXPECT_EQ(ui::Text(d), "Quimbo - Marivel") << language;
             for (const auto& [id, message] : labels)
-                EXPECT_EQ(ui::Text(ui::Control(d, id)), std::string(LoadMessage(message, language))) << id;
+                EXPECT_EQ(ui::Text(ui::Control(d, id)), ui::Utf8(std::wstring(LoadMessage(message, language)))) << id;
         });
         ASSERT_FALSE(shown.renderers.empty());
-        EXPECT_EQ(shown.renderers.front(), std::string(LoadMessage(IDS_SOFT_SLOW, language)));
+        EXPECT_EQ(shown.renderers.front(), ui::Utf8(std::wstring(LoadMessage(IDS_SOFT_SLOW, language))));
     }
 }
 

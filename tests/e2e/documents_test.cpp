@@ -175,32 +175,39 @@ TEST_F(Documents, WithoutReaderTheQuestionLeadsToTheInstallerOnTheCd) {
     fs::remove_all("V:\\Install");
 }
 
-// Not installed, from a folder of the CD-ROM as a shortcut may start it, in the language
-// picked: Install with Settings disabled, the marker there, nothing written to the disc.
-// The installer is still the one at the root, and the launcher ends once it runs.
-TEST_F(Documents, InstallStartsSetupFromTheCdRootOrShowsWhyNot) {
+// Not installed, from a folder of a game disc labelled otherwise (a burnt copy in W:) as a
+// shortcut may start it, in the language picked: Install with Settings disabled, the
+// marker there, nothing written to the disc. With no installer anywhere the localised
+// request for the CD-ROM; then the one on the labelled disc; the disc's own comes first.
+TEST_F(Documents, InstallStartsSetupFromItsOwnDiscElseTheLabelledOneElseAsksForTheCd) {
     LauncherWorld world;
     ui::Process launcher;
-    fs::create_directories("V:\\Datas");
-    HWND dialog = StartFromCd(world, launcher, "V:\\Datas", "Espa\xF1ol");
+    fs::create_directories("W:\\Datas");
+    std::error_code ignored;  // a launcher left running still holds the folder
+    fs::remove("W:\\setup.exe", ignored);
+    HWND dialog = StartFromCd(world, launcher, "W:\\Datas", "Español");
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(ui::Text(ui::Control(dialog, IDC_PLAY)), "Instalar");
     EXPECT_FALSE(ui::IsEnabled(ui::Control(dialog, IDC_SETTINGS)));
     EXPECT_TRUE(ui::WindowOfClassExists("VESKA Demo"));
     ui::Click(ui::Control(dialog, IDC_PLAY));
-    const std::string box = LauncherWorld::AnswerBox(launcher, dialog, IDOK);
-    EXPECT_TRUE(box.rfind("Quimbo Marivel|", 0) == 0 && box.find("not found") != std::string::npos) << box;
+    EXPECT_EQ(LauncherWorld::AnswerBox(launcher, dialog, IDOK), "Quimbo Marivel|Inserta del CD-ROM de Quimbo Marivel");
     EXPECT_TRUE(launcher.IsRunning());
 
-    const std::string setup = PlaceRecorder("V:\\setup.exe");
-    ui::Click(ui::Control(dialog, IDC_PLAY));
-    EXPECT_TRUE(launcher.WaitForExit().has_value());
-    const std::string folder = WaitForRecord(setup)["workingDirectory"];
-    EXPECT_TRUE(folder == "V:\\" || folder == "v:\\") << folder;
-    EXPECT_FALSE(fs::exists("V:\\bin\\config.pc"));
-    std::error_code ignored;  // a launcher left running still holds the folder
-    fs::remove(setup + ".txt", ignored);
-    fs::remove_all("V:\\Datas", ignored);
+    const std::string labelled = PlaceRecorder("V:\\setup.exe");
+    for (const char* ownRoot : {"", "W:\\"}) {
+        if (*ownRoot) dialog = StartFromCd(world, launcher, ownRoot);
+        const std::string expected = *ownRoot ? PlaceRecorder("W:\\setup.exe") : labelled;
+        fs::remove(labelled + ".txt", ignored);
+        ui::Click(ui::Control(dialog, IDC_PLAY));
+        EXPECT_TRUE(launcher.WaitForExit().has_value());
+        const std::string folder = WaitForRecord(expected)["workingDirectory"];
+        EXPECT_TRUE(folder.size() == 3 && _strnicmp(folder.c_str(), expected.c_str(), 3) == 0) << folder;
+        EXPECT_EQ(fs::exists(labelled + ".txt"), !*ownRoot) << ownRoot;
+    }
+    EXPECT_FALSE(fs::exists("W:\\bin\\config.pc"));
+    for (const char* left : {"W:\\setup.exe", "W:\\setup.exe.txt", "V:\\setup.exe.txt", "W:\\Datas"})
+        fs::remove_all(left, ignored);
 }
 
 // Run by CTest after the CD-ROM drive is gone (launcher_e2e_without_cd).
@@ -213,7 +220,7 @@ TEST_F(WithoutGameCd, YesToTheReaderQuestionAsksForTheCd) {
     InstallWithReadmes(world, 1);
     HWND dialog = StartInstalled(world, launcher);
     ASSERT_NE(dialog, nullptr);
-    const std::string insertCd = "Quimbo - Marivel|Veuillez ins\xE9rer le CD-ROM Quimbo - Marivel";
+    const std::string insertCd = "Quimbo - Marivel|Veuillez insérer le CD-ROM Quimbo - Marivel";
     PressManual(dialog);
     EXPECT_NE(LauncherWorld::AnswerBox(launcher, dialog, IDYES), "");
     EXPECT_EQ(LauncherWorld::AnswerBox(launcher, dialog, IDOK), insertCd);

@@ -54,6 +54,8 @@ TEST_F(Startup, NotInstalledFromCdAsksForTheLanguageAndCancelEnds) {
         HWND question = LauncherWorld::WaitForDialog(launcher);
         ASSERT_NE(question, nullptr);
         EXPECT_NE(ui::Control(question, IDC_LANGUAGE_COMBO), nullptr);
+        // Its owner, the main dialog, is still hidden: the question has a taskbar button.
+        EXPECT_TRUE(GetWindowLongPtrA(question, GWL_EXSTYLE) & WS_EX_APPWINDOW);
     }
     for (ui::Process& launcher : launchers) {
         ui::Click(ui::Control(LauncherWorld::WaitForDialog(launcher), IDCANCEL));

@@ -56,7 +56,9 @@ SettingsRun UseSettings(const std::function<void(HWND options)>& act) {
         ui::Click(ui::Control(main, IDC_SETTINGS));
         // The options dialog is the other dialog of this process.
         if (const HWND options = ui::WaitForMessageBox(GetCurrentProcessId(), main)) {
-            run.optionsShown = ui::Control(options, IDC_RENDERER_COMBO) != nullptr;
+            // Over the visible main dialog: no taskbar button of its own.
+            run.optionsShown = ui::Control(options, IDC_RENDERER_COMBO) != nullptr &&
+                               !(GetWindowLongPtrA(options, GWL_EXSTYLE) & WS_EX_APPWINDOW);
             act(options);
             if (!ui::WaitForWindowGone(options)) PostMessageA(options, WM_COMMAND, IDCANCEL, 0);
         }
@@ -156,11 +158,11 @@ std::string Bits(HBITMAP bitmap) {
 // the handles), and the program's icon behind the minimised dialog and its drag image.
 TEST(MainDialog, TextsPictureAndIconFollowTheLanguage) {
     Install();
-    const std::pair<int, const char*> looks[] = {  // picture; caption, Play, Settings, Read me, Quit (Windows-1252)
+    const std::pair<int, const char*> looks[] = {  // picture; caption, Play, Settings, Read me, Quit
         {IDB_TITLE_ENGLISH, "Quimbo - Marivel|Play|Settings|Read me|Quit"},
         {IDB_TITLE_FRENCH, "Quimbo - Marivel|Jouer|Configuration|Lisez-moi|Quitter"},
         {IDB_TITLE_GERMAN, "Quimbo Marivel|Start|Konfiguration|Lies mich|Beenden"},
-        {IDB_TITLE_SPANISH, "Quimbo Marivel|Iniciar|Configuraci\xF3n|Leeme|Salir"},
+        {IDB_TITLE_SPANISH, "Quimbo Marivel|Iniciar|Configuración|Leeme|Salir"},
         {IDB_TITLE_ENGLISH, "Quimbo - Marivel|Inizia|Configurazione|Leggimi|Esci"},
         {IDB_TITLE_DUTCH, "Quimbo - Marivel|Starten|Configuratie|Lees mij|Afsluiten"}};
     const HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP));

@@ -16,6 +16,7 @@
 #include "detect/cpu_speed.h"
 #include "detect/display_devices_win.h"
 #include "detect/opengl_probe_win.h"
+#include "detect/probe_window.h"
 
 namespace {
 
@@ -36,11 +37,6 @@ private:
     LARGE_INTEGER m_start;
 };
 
-HWND CreateProbeWindow() {
-    return CreateWindowExA(0, "STATIC", "detect-report", WS_POPUP, 0, 0, 64, 64, nullptr, nullptr,
-                           GetModuleHandleA(nullptr), nullptr);
-}
-
 const char* OutcomeName(OpenGlProbeResult result) {
     switch (result) {
         case FormatRejected: return "FormatRejected";
@@ -51,7 +47,8 @@ const char* OutcomeName(OpenGlProbeResult result) {
 }
 
 std::string RendererString() {
-    HWND window = CreateProbeWindow();
+    ProbeWindow probe;
+    HWND window = probe.handle();
     HDC dc = GetDC(window);
     PIXELFORMATDESCRIPTOR pfd{};
     pfd.nSize = sizeof pfd;
@@ -70,7 +67,6 @@ std::string RendererString() {
         }
     }
     ReleaseDC(window, dc);
-    DestroyWindow(window);
     return renderer;
 }
 
@@ -134,7 +130,8 @@ void ReportDirectDrawSteps() {
 }
 
 void ReportProbe() {
-    HWND window = CreateProbeWindow();
+    ProbeWindow probeWindow;
+    HWND window = probeWindow.handle();
     HDC dc = GetDC(window);
     Stopwatch probe;
     OpenGlProbeResult result;
@@ -144,7 +141,6 @@ void ReportProbe() {
     }
     const double probeMs = probe.Milliseconds();
     ReleaseDC(window, dc);
-    DestroyWindow(window);
     std::printf("probe on a fresh window: %s (%.1f ms)\n", OutcomeName(result), probeMs);
     std::printf("renderer: %s\n", RendererString().c_str());
 }
@@ -156,9 +152,9 @@ int main(int argc, char** argv) {
     // As at start-up: the launcher holds its own reference to the OpenGL library.
     HMODULE openGl = LoadLibraryA("opengl32.dll");
     if (clock) ReportClock();
-    HWND window = CreateProbeWindow();
+    ProbeWindow probe;
+    HWND window = probe.handle();
     ReportDevices(window);
-    DestroyWindow(window);
     ReportDirectDrawSteps();
     ReportProbe();
     if (openGl) FreeLibrary(openGl);

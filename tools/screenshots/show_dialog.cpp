@@ -31,7 +31,7 @@ public:
             int id;
             Message message;
         } labels[] = {{IDC_PLAY, IDS_PLAY}, {IDC_SETTINGS, IDS_SETTINGS}, {IDC_README, IDS_README}, {IDC_QUIT, IDS_QUIT}};
-        for (const auto& label : labels) ::SetDlgItemTextA(m_hWnd, label.id, LoadMessage(label.message, m_language));
+        for (const auto& label : labels) ::SetDlgItemTextW(m_hWnd, label.id, LoadMessage(label.message, m_language));
         return TRUE;
     }
 

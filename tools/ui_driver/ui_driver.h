@@ -88,9 +88,11 @@ constexpr int kMessageBoxTextId = 0xFFFF;
 std::string MessageBoxText(HWND messageBox);
 bool PressDialogButton(HWND dialog, int buttonId);
 
-// Controls and their state.
+// Controls and their state. Texts are read in UTF-16, as the user sees them whatever the
+// system's code page, and handed back in UTF-8.
 HWND Control(HWND parent, int id);
 std::string Text(HWND window);  // WM_GETTEXT: a control's text or a window's caption
+std::string Utf8(const std::wstring& text);
 bool IsEnabled(HWND window);
 bool IsVisible(HWND window);
 bool IsChecked(HWND button);

@@ -17,14 +17,6 @@ bool Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* resu
     return true;
 }
 
-std::string Narrow(const std::wstring& text) {
-    if (text.empty()) return std::string();
-    int size = WideCharToMultiByte(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string narrow(size_t(size > 0 ? size : 0), '\0');
-    if (size > 0) WideCharToMultiByte(CP_ACP, 0, text.data(), int(text.size()), &narrow[0], size, nullptr, nullptr);
-    return narrow;
-}
-
 struct WindowSearch {
     DWORD processId;
     const char* className;
@@ -112,14 +104,27 @@ bool PressDialogButton(HWND dialog, int buttonId) {
 
 HWND Control(HWND parent, int id) { return GetDlgItem(parent, id); }
 
+std::string Utf8(const std::wstring& text) {
+    if (text.empty()) return std::string();
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string utf8(size_t(size > 0 ? size : 0), '\0');
+    if (size > 0) WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), &utf8[0], size, nullptr, nullptr);
+    return utf8;
+}
+
 std::string Text(HWND window) {
-    LRESULT length = 0;
-    if (!window || !Send(window, WM_GETTEXTLENGTH, 0, 0, &length) || length <= 0) return std::string();
-    std::string text(size_t(length) + 1, '\0');
-    LRESULT copied = 0;
-    if (!Send(window, WM_GETTEXT, WPARAM(text.size()), LPARAM(&text[0]), &copied)) return std::string();
-    text.resize(copied > 0 && size_t(copied) < text.size() ? size_t(copied) : 0);
-    return text;
+    // In UTF-16, as the window holds it: the ANSI answer would be in this program's code
+    // page, which lacks letters of some languages.
+    DWORD_PTR length = 0, copied = 0;
+    if (!window || !SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &length) ||
+        LRESULT(length) <= 0)
+        return std::string();
+    std::wstring text(size_t(length) + 1, L'\0');
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, WPARAM(text.size()), LPARAM(&text[0]), SMTO_ABORTIFHUNG,
+                             kSendTimeoutMs, &copied))
+        return std::string();
+    text.resize(LRESULT(copied) > 0 && size_t(copied) < text.size() ? size_t(copied) : 0);
+    return Utf8(text);
 }
 
 bool IsEnabled(HWND window) { return IsWindowEnabled(window) != FALSE; }
@@ -149,7 +154,7 @@ std::vector<std::string> ComboItems(HWND combo) {
                 copied = 0;
             item.resize(copied < item.size() ? size_t(copied) : 0);
         }
-        items.push_back(Narrow(item));
+        items.push_back(Utf8(item));
     }
     return items;
 }
