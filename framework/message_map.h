@@ -43,6 +43,13 @@ LRESULT CallSysCommand(CWnd& window, WPARAM wParam, LPARAM lParam) {
 }
 
 template <auto handler>
+LRESULT CallActivate(CWnd& window, WPARAM wParam, LPARAM lParam) {
+    (static_cast<typename MemberOf<decltype(handler)>::type&>(window).*handler)(
+        LOWORD(wParam), reinterpret_cast<HWND>(lParam), HIWORD(wParam) != 0);
+    return 0;
+}
+
+template <auto handler>
 LRESULT CallReturningHandle(CWnd& window, WPARAM, LPARAM) {
     return reinterpret_cast<LRESULT>((static_cast<typename MemberOf<decltype(handler)>::type&>(window).*handler)());
 }
@@ -80,6 +87,8 @@ protected:                                        \
 #define ON_WM_PAINT() {WM_PAINT, 0, 0, &message_map_detail::CallVoid<&ThisClass::OnPaint>},
 // void OnSysCommand(UINT nID, LPARAM lParam)
 #define ON_WM_SYSCOMMAND() {WM_SYSCOMMAND, 0, 0, &message_map_detail::CallSysCommand<&ThisClass::OnSysCommand>},
+// void OnActivate(UINT nState, HWND hWndOther, BOOL bMinimized)
+#define ON_WM_ACTIVATE() {WM_ACTIVATE, 0, 0, &message_map_detail::CallActivate<&ThisClass::OnActivate>},
 // HCURSOR OnQueryDragIcon()
 #define ON_WM_QUERYDRAGICON() \
     {WM_QUERYDRAGICON, 0, 0, &message_map_detail::CallReturningHandle<&ThisClass::OnQueryDragIcon>},

@@ -1,13 +1,15 @@
 #pragma once
 // The processor's clock rate, found beside the rest of start-up: the measurement
 // counts for 1 to 2 s on a thread of its own while the launcher goes on, and only the
-// first reader of the rate waits for it. Windows only.
+// first reader of the rate waits for it; a start that never reads it never waits.
+// Windows only.
 #include <windows.h>
 
 class CpuSpeedEstimate {
 public:
     // Reads the registry at once where the processor's kind says so; otherwise starts
-    // the measurement on a thread of its own (measures here if no thread can be had).
+    // the measurement on a thread of its own where a second processor can run it
+    // (else Wait measures).
     void Start();
     // Stores the rate in cpuMHz once it is known and returns it. Without Start, cpuMHz
     // stays as it is.
@@ -15,8 +17,10 @@ public:
 
 private:
     static unsigned __stdcall Measure(void* self);
+    static int UsableProcessorCount();  // those this process may run on
 
     bool m_started = false;
+    bool m_countOnWait = false;  // one processor, or no thread to be had
     // A raw handle, never joined at exit: an early end exits with the thread still
     // counting, and ExitProcess ends it.
     HANDLE m_thread = nullptr;

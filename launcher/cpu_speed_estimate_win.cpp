@@ -12,9 +12,20 @@ void CpuSpeedEstimate::Start() {
         m_mhz = ReadRegistryCpuMHz();
         return;
     }
+    // On one processor the counting thread, at its raised priority, would hold up the
+    // dialog's thread for the whole count: there the first reader counts instead.
     // _beginthreadex rather than CreateThread: the thread uses the C runtime (the trace).
-    m_thread = reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, Measure, this, 0, nullptr));
-    if (!m_thread) m_mhz = MeasureCpuMHzWithTsc();
+    if (UsableProcessorCount() >= 2)
+        m_thread = reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, Measure, this, 0, nullptr));
+    m_countOnWait = m_thread == nullptr;
+}
+
+int CpuSpeedEstimate::UsableProcessorCount() {
+    DWORD_PTR process = 0, system = 0;
+    if (!GetProcessAffinityMask(GetCurrentProcess(), &process, &system)) return 1;
+    int count = 0;
+    for (; process; process &= process - 1) ++count;
+    return count;
 }
 
 unsigned __stdcall CpuSpeedEstimate::Measure(void* self) {
@@ -31,6 +42,9 @@ int CpuSpeedEstimate::Wait() {
         WaitForSingleObject(m_thread, INFINITE);
         CloseHandle(m_thread);
         m_thread = nullptr;
+    } else if (m_countOnWait) {
+        m_mhz = MeasureCpuMHzWithTsc();
+        m_countOnWait = false;
     }
     cpuMHz = m_mhz;
     Trace("measurement waited for", cpuMHz);

@@ -12,7 +12,9 @@
 CLauncherApp theApp;
 
 BOOL CLauncherApp::InitInstance() {
+#ifdef QUIMBO_STARTUP_TRACE  // the benchmark's build only: the product reads no environment
     StartTraceIfAsked();
+#endif
     Trace("InitInstance");
     StartCpuSpeedEstimate();
     Enable3dControls();
@@ -20,9 +22,12 @@ BOOL CLauncherApp::InitInstance() {
     // across the probe's load and free in every display-device callback.
     const HMODULE openGlModule = ::LoadLibraryA("opengl32.dll");
     // On these two exits the process ends at once, the measurement perhaps still
-    // counting; nothing needs releasing.
-    if (ActivateRunningGame()) return FALSE;
-    if (!IsSoleLauncher()) return FALSE;
+    // counting; nothing else needs releasing.
+    TakeStartupTurn();
+    if (ActivateRunningGame() || !IsSoleLauncher()) {
+        EndStartupTurn();
+        return FALSE;
+    }
     ReadIniDriverSettings();
 
     // The shell's calls (documents, the web site, Install, an elevated start) may use
@@ -32,6 +37,7 @@ BOOL CLauncherApp::InitInstance() {
     m_pMainWnd = &dialog;
     dialog.DoModal();
     m_pMainWnd = nullptr;
+    EndStartupTurn();  // when the dialog ended before it had a marker
     if (SUCCEEDED(com)) ::CoUninitialize();
 
     if (openGlModule) ::FreeLibrary(openGlModule);

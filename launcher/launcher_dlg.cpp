@@ -7,6 +7,7 @@
 #include "framework/message_map.h"
 #include "framework/paint_dc.h"
 #include "launcher/process_start.h"
+#include "launcher/single_instance.h"
 #include "launcher/state_steps.h"
 #include "launcher/web_site.h"
 #include "res/localized_text.h"
@@ -107,7 +108,11 @@ BOOL CLauncherDlg::OnInitDialog() {
     if (FindInstalledGame()) {
         if (IsRunningFromCd()) {
             DestroyMarkerWindow();
-            LaunchInstalledCopy();
+            if (BeginHandOver()) {
+                EndStartupTurn();  // the copy takes its own
+                LaunchInstalledCopy();
+                FinishHandOver();
+            }
             ::PostQuitMessage(0);
             return FALSE;
         }
@@ -126,8 +131,16 @@ BOOL CLauncherDlg::OnInitDialog() {
             return FALSE;
         }
         SetDefaultConfig();
+        // Another launcher may start while the player answers; whichever answers later
+        // brings the other's dialog forward and ends, so one dialog remains.
+        EndStartupTurn();
         CLanguageDlg languageDialog(gameConfig.languageIndex);
         if (languageDialog.DoModal() == IDCANCEL) {
+            ::PostQuitMessage(0);
+            return FALSE;
+        }
+        TakeStartupTurn();
+        if (!IsSoleLauncher()) {
             ::PostQuitMessage(0);
             return FALSE;
         }
@@ -136,6 +149,7 @@ BOOL CLauncherDlg::OnInitDialog() {
     if (!IsLanguageIndex(gameConfig.languageIndex)) gameConfig.languageIndex = English;
 
     CreateMarkerWindow();
+    EndStartupTurn();
     FitPictureToClientArea();
     SendMessage(WM_SETICON, ICON_SMALL,
                 reinterpret_cast<LPARAM>(::LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP))));

@@ -4,6 +4,28 @@
 
 #include "launcher/window_classes.h"
 
+namespace {
+
+// Named in the session's namespace, as window classes are found per desktop.
+constexpr const char* kStartupTurnName = "VESKA Demo start-up";
+constexpr const char* kHandOverName = "VESKA Demo hand-over";
+// Longer than any start-up of a healthy launcher; a hung one must not block for good.
+constexpr DWORD kTurnTimeoutMs = 20000;
+constexpr DWORD kCopyWindowTimeoutMs = 15000;
+
+// Both handles stay open until the process ends, which releases what it still owns.
+HANDLE startupTurn = nullptr;
+bool ownsTurn = false;
+HANDLE handOver = nullptr;
+
+// A launcher that ended while owning the mutex leaves it abandoned, which is still ours.
+bool WaitToOwn(HANDLE mutex) {
+    const DWORD result = ::WaitForSingleObject(mutex, kTurnTimeoutMs);
+    return result == WAIT_OBJECT_0 || result == WAIT_ABANDONED;
+}
+
+}  // namespace
+
 bool ActivateRunningGame() {
     HWND game = ::FindWindowA(kGameWindowClass, nullptr);
     if (!game) return false;
@@ -15,6 +37,40 @@ bool IsSoleLauncher() {
     HWND marker = ::FindWindowA(kMarkerWindowClass, nullptr);
     if (!marker) return true;
     if (::IsIconic(marker)) ::ShowWindow(marker, SW_RESTORE);
+    // The marker's process may then bring its dialog to the front itself.
+    DWORD markerProcess = 0;
+    ::GetWindowThreadProcessId(marker, &markerProcess);
+    ::AllowSetForegroundWindow(markerProcess);
     ::SetForegroundWindow(marker);
     return false;
+}
+
+void TakeStartupTurn() {
+    if (!startupTurn) startupTurn = ::CreateMutexA(nullptr, FALSE, kStartupTurnName);
+    if (startupTurn && !ownsTurn) ownsTurn = WaitToOwn(startupTurn);
+}
+
+void EndStartupTurn() {
+    if (ownsTurn) ::ReleaseMutex(startupTurn);
+    ownsTurn = false;
+}
+
+bool BeginHandOver() {
+    HANDLE mutex = ::CreateMutexA(nullptr, FALSE, kHandOverName);
+    // Another launcher is handing over: its copy needs the turn to start and show.
+    if (mutex && ::GetLastError() == ERROR_ALREADY_EXISTS) EndStartupTurn();
+    if (mutex && WaitToOwn(mutex)) handOver = mutex;
+    // A copy that an earlier hand-over started shows by now: step aside for it.
+    if (!ActivateRunningGame() && IsSoleLauncher()) return true;
+    if (handOver) ::ReleaseMutex(handOver);
+    handOver = nullptr;
+    return false;
+}
+
+void FinishHandOver() {
+    const DWORD start = ::GetTickCount();
+    while (!::FindWindowA(kMarkerWindowClass, nullptr) && !::FindWindowA(kGameWindowClass, nullptr) &&
+           ::GetTickCount() - start < kCopyWindowTimeoutMs)
+        ::Sleep(50);
+    if (handOver) ::ReleaseMutex(handOver);
 }

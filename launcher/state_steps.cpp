@@ -52,7 +52,7 @@ void SetDefaultConfig() { MakeDefaultConfig(gameConfig, CurrentMachineFacts()); 
 
 void SaveConfig() { SaveConfigRecord(gameConfig); }
 
-void LoadConfig() { LoadConfigRecord(gameConfig, CurrentMachineFacts()); }
+void LoadConfig() { LoadConfigRecord(gameConfig, hardware3DAvailable != 0, CurrentMachineFacts); }
 
 bool FindInstalledGame() {
     InstallPaths paths;

@@ -78,13 +78,13 @@ bool SaveConfigRecord(const GameConfig& record) {
     return saved;
 }
 
-void LoadConfigRecord(GameConfig& record, const MachineFacts& machine) {
+void LoadConfigRecord(GameConfig& record, bool hardware3DAvailable, const MachineFactsSource& machine) {
     const int32_t previousRenderer = record.renderer;
     const bool valid = ReadRecordFile(record) && record.configVersion == kConfigVersion &&
-                       !(previousRenderer == RenderOpenGL && !machine.hardware3DAvailable) &&
+                       !(previousRenderer == RenderOpenGL && !hardware3DAvailable) &&
                        IsLanguageIndex(record.languageIndex);
     if (!valid) {
-        MakeDefaultConfig(record, machine);
+        MakeDefaultConfig(record, machine());
         SaveConfigRecord(record);
         return;
     }

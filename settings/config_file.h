@@ -1,6 +1,7 @@
 #pragma once
 // "bin\config.pc": the GameConfig record as the game reads it.
 #include <cstdint>
+#include <functional>
 
 #include "settings/game_files.h"
 #include "state/game_config.h"
@@ -26,8 +27,12 @@ void MakeDefaultConfig(GameConfig& record, const MachineFacts& machine);
 // language goes into the ini. True when "bin\config.pc" now holds the record.
 bool SaveConfigRecord(const GameConfig& record);
 
+// The machine's facts on demand: measuring the clock rate may take seconds, and only
+// the defaults need it.
+using MachineFactsSource = std::function<MachineFacts()>;
+
 // Reads "bin\config.pc" into `record`. A file of another size or version, a language
 // outside 0..5, or a hardware renderer in memory before the load while the machine has
-// no accelerator, gives the defaults instead, saved at once. On a first run the ini's
-// language is taken and saved.
-void LoadConfigRecord(GameConfig& record, const MachineFacts& machine);
+// no accelerator, gives the defaults instead, saved at once; only then is `machine`
+// asked. On a first run the ini's language is taken and saved.
+void LoadConfigRecord(GameConfig& record, bool hardware3DAvailable, const MachineFactsSource& machine);

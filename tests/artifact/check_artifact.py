@@ -108,6 +108,9 @@ def main(dist, rc_path):
         check_loadable(pe, problems)
         if is_launcher:
             check_launcher_resources(pe, rc_path, problems)
+            # The shipped launcher reads no environment: no variable of ours is named in it.
+            if b"QUIMBO_" in path.read_bytes():
+                problems.append("names an environment variable of ours (QUIMBO_...)")
         for problem in problems:
             print(f"{path}: {problem}")
         failed = failed or bool(problems)

@@ -31,7 +31,8 @@ std::string LauncherWorld::LauncherProgram() { return ui::PathBesideThisProgram(
 std::string LauncherWorld::InstallFolder() const { return m_dir.path().string(); }
 
 void LauncherWorld::Install() {
-    fs::copy_file(LauncherProgram(), m_dir.path() / "Quimbo.exe", fs::copy_options::overwrite_existing);
+    for (const char* name : {"Quimbo.exe", "QuimboTraced.exe"})
+        fs::copy_file(ui::PathBesideThisProgram(name), m_dir.path() / name, fs::copy_options::overwrite_existing);
     fs::copy_file(ui::PathBesideThisProgram("zorb.exe"), m_dir.path() / "bin" / "zorb.exe",
                   fs::copy_options::overwrite_existing);
     HKEY key;
@@ -79,7 +80,10 @@ ui::Process LauncherWorld::StartLauncher(const std::string& program, const std::
     return launcher;
 }
 
-std::string LauncherWorld::TraceVariable() const { return "QUIMBO_TRACE=" + InstallFolder() + "\\trace.txt"; }
+ui::Process LauncherWorld::StartInstalledTraced() const {
+    return StartLauncher(InstallFolder() + "\\QuimboTraced.exe", InstallFolder(),
+                         {"QUIMBO_TRACE=" + InstallFolder() + "\\trace.txt"});
+}
 
 long long LauncherWorld::TracedValue(const std::string& moment) {
     const std::string trace = ReadBytes("trace.txt");  // the install folder is the current one

@@ -41,9 +41,10 @@ public:
     static ui::Process StartLauncher(const std::string& program, const std::string& workingDirectory,
                                      const std::vector<std::string>& environment = {});
 
-    // The launcher's start-up trace in the install folder: what to start it with, and
-    // the value a moment of it carried (-1 when the moment is missing).
-    std::string TraceVariable() const;
+    // The traced build of the launcher, installed beside the shipped one, started in
+    // the installation folder and writing its start-up trace there; the value a moment
+    // of that trace carried (-1 when the moment is missing).
+    ui::Process StartInstalledTraced() const;
     static long long TracedValue(const std::string& moment);
 
     // The installed launcher started in the installation folder.

@@ -70,7 +70,7 @@ TEST_F(Startup, FirstTimeStartsFromDefaultsWithTheIniLanguageAndSavesThem) {
     GameConfig stored = DefaultRecord();
     stored.screenWidth = 800;
     world.WriteConfig(stored);
-    ui::Process launcher = world.StartInstalled({world.TraceVariable()});
+    ui::Process launcher = world.StartInstalledTraced();
     HWND dialog = LauncherWorld::WaitForDialog(launcher);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(ui::Text(dialog), "Quimbo Marivel");
@@ -100,7 +100,7 @@ TEST_F(Startup, RunningGameComesToTheFrontAndNoLauncherWindowAppears) {
     ASSERT_NE(gameWindow, nullptr);
     ::SetForegroundWindow(::GetDesktopWindow());
 
-    ui::Process launcher = world.StartInstalled({world.TraceVariable()});
+    ui::Process launcher = world.StartInstalledTraced();
     LauncherWorld::ExpectEndsUnseen(launcher);
     EXPECT_EQ(::GetForegroundWindow(), gameWindow);
     // It ended without waiting for the processor measurement it had started.
@@ -112,6 +112,50 @@ TEST_F(Startup, RunningGameComesToTheFrontAndNoLauncherWindowAppears) {
     EXPECT_TRUE(other.WaitForExit().has_value());
 }
 
+int VisibleWindowsOfClass(const char* className) {
+    std::pair<const char*, int> search{className, 0};
+    ::EnumWindows(
+        [](HWND window, LPARAM found) {
+            auto& [name, count] = *reinterpret_cast<std::pair<const char*, int>*>(found);
+            count += ::IsWindowVisible(window) && ui::ClassNameOf(window) == name;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.second;
+}
+
+// Two launchers at any interval leave one main dialog. From the CD each hands over to
+// the installed copy, there the stand-in game, whose windows count the copies started.
+TEST_F(Startup, DoubleStartLeavesOneLauncher) {
+    world.Install();
+    world.WriteConfig(DefaultRecord());
+    world.PutLauncherOnCd();
+    const struct { bool fromCd; DWORD gapMs; } rows[] = {{false, 0}, {false, 100}, {false, 300}, {false, 700},
+        {false, 1200}, {false, 2000}, {true, 0}, {true, 400}, {true, 1500}};
+    for (const auto& row : rows) {
+        if (row.fromCd && !row.gapMs)  // the first row from the CD
+            std::filesystem::copy_file(ui::PathBesideThisProgram("zorb.exe"), world.InstalledLauncher(),
+                                       std::filesystem::copy_options::overwrite_existing);
+        ui::Process launchers[2];
+        for (ui::Process& launcher : launchers) {
+            if (&launcher != launchers) ::Sleep(row.gapMs);
+            launcher = row.fromCd ? LauncherWorld::StartLauncher(LauncherWorld::CdLauncher(), LauncherWorld::kCdRoot)
+                                  : world.StartInstalled();
+        }
+        const char* shownClass = row.fromCd ? kGameWindowClass : "#32770";
+        const int toEnd = row.fromCd ? 2 : 1;
+        EXPECT_TRUE(ui::WaitUntil([&] {
+            return !launchers[0].IsRunning() + !launchers[1].IsRunning() == toEnd && VisibleWindowsOfClass(shownClass) > 0;
+        }, 8000)) << row.fromCd << " " << row.gapMs;
+        EXPECT_FALSE(ui::WaitUntil([&] { return VisibleWindowsOfClass(shownClass) > 1; }, 1000)) << row.gapMs;
+        ui::WaitUntil([&] {
+            if (HWND window = ui::FindTopLevelWindow(0, shownClass)) ui::PostClose(window);
+            return VisibleWindowsOfClass(shownClass) == 0;
+        });
+        for (ui::Process& launcher : launchers) EXPECT_TRUE(launcher.WaitForExit().has_value());
+    }
+}
+
 TEST_F(Startup, SecondLauncherEndsAndANewOneStartsAfterQuitOrClose) {
     world.Install();
     ui::Process first = world.StartInstalled();
@@ -119,9 +163,15 @@ TEST_F(Startup, SecondLauncherEndsAndANewOneStartsAfterQuitOrClose) {
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(ui::WindowOfClassExists(kMarkerWindowClass));
 
+    // With a window of ours in front, the second launcher brings the first one's dialog
+    // forward, not only its hidden marker.
+    HWND inFront = ::CreateWindowExA(0, "STATIC", "in front", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200,
+                                     nullptr, nullptr, nullptr, nullptr);
+    ::SetForegroundWindow(inFront);
     ui::Process second = world.StartInstalled();
     LauncherWorld::ExpectEndsUnseen(second);
-    EXPECT_EQ(ui::ProcessIdOf(::GetForegroundWindow()), first.id());
+    EXPECT_TRUE(ui::WaitUntil([&] { return ::GetForegroundWindow() == dialog; }, 3000));
+    ::DestroyWindow(inFront);
     EXPECT_TRUE(first.IsRunning());
 
     ui::PostClose(dialog);  // the close box

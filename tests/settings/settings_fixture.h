@@ -14,10 +14,19 @@ protected:
     void UseSystemLanguage(unsigned langId) { machine.systemLangId = uint16_t(langId); }
     void UseAzertyKeyboard() { machine.qwertyKeyboard = false; }
 
+    // Loads as the launcher does, counting how often the machine's facts were asked for.
+    void Load() {
+        LoadConfigRecord(config, machine.hardware3DAvailable, [this] {
+            ++factsAsked;
+            return machine;
+        });
+    }
+
     std::string RecordBytes() const { return std::string(reinterpret_cast<const char*>(&config), sizeof config); }
 
     GameConfig config{};
     MachineFacts machine{0, false, 0x0409, true};
+    int factsAsked = 0;
     char driverDllName[kDriverDllNameSize] = "";
     int32_t checkGdi = 1;
 
