@@ -14,7 +14,7 @@
 #include "state/launcher_state.h"
 #include "tests/support/dialog_driver.h"
 #include "tests/support/scoped_launcher_state.h"
-#include "tools/ui_driver/ui_driver.h"
+#include "harness/ui_driver/ui_driver.h"
 
 // The video options dialog built from its template, with the device table scripted
 // and worked as a user would.

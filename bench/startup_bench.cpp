@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "detect/cpu_speed.h"
-#include "tools/ui_driver/ui_driver.h"
+#include "harness/ui_driver/ui_driver.h"
 
 namespace {
 

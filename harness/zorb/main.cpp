@@ -12,8 +12,8 @@
 #include <fstream>
 #include <string>
 
-#include "tools/zorb/game_window.h"
-#include "tools/zorb/report.h"
+#include "harness/zorb/game_window.h"
+#include "harness/zorb/report.h"
 
 namespace {
 

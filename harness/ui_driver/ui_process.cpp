@@ -3,7 +3,7 @@
 #include <cctype>
 #include <cstring>
 
-#include "tools/ui_driver/ui_driver.h"
+#include "harness/ui_driver/ui_driver.h"
 
 namespace ui {
 namespace {

@@ -11,7 +11,7 @@
 
 #include "launcher/window_classes.h"
 #include "res/resource.h"
-#include "tools/ui_driver/ui_driver.h"
+#include "harness/ui_driver/ui_driver.h"
 
 namespace {
 

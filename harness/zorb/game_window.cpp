@@ -1,4 +1,4 @@
-#include "tools/zorb/game_window.h"
+#include "harness/zorb/game_window.h"
 
 #include <initializer_list>
 

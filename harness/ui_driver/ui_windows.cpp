@@ -1,7 +1,7 @@
 // Finding windows and working controls of another process.
 #include <cstring>
 
-#include "tools/ui_driver/ui_driver.h"
+#include "harness/ui_driver/ui_driver.h"
 
 namespace ui {
 namespace {

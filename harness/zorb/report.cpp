@@ -1,4 +1,4 @@
-#include "tools/zorb/report.h"
+#include "harness/zorb/report.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // Screenshots: a copy of the screen's pixels, written as an uncompressed 24-bit BMP.
 #include <fstream>
 
-#include "tools/ui_driver/ui_driver.h"
+#include "harness/ui_driver/ui_driver.h"
 
 namespace ui {
 namespace {
