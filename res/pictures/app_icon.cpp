@@ -1,12 +1,12 @@
-#include "app_icon.h"
-
-#include "layout.h"
-#include "stroke_font.h"
-#include "stroke_painter.h"
+#include "res/pictures/app_icon.h"
 
 #include <cmath>
 
-IconArt paint_app_icon() {
+#include "res/pictures/layout.h"
+#include "res/pictures/stroke_font.h"
+#include "res/pictures/stroke_painter.h"
+
+IconArt PaintAppIcon() {
     IconArt icon{RgbImage(kIconSize, kIconSize), std::vector<bool>(kIconSize * kIconSize, true)};
     const float centre = kIconSize / 2.0f;
     const float radius = centre - 0.5f;
@@ -20,9 +20,9 @@ IconArt paint_app_icon() {
             if (d > radius + 0.3f) continue;
             icon.transparent[y * kIconSize + x] = false;
             const float t = (y + 0.5f) / kIconSize;
-            const Rgb sky = t < 0.5f ? mix(Rgb{60, 32, 104}, Rgb{200, 74, 112}, t * 2)
-                                     : mix(Rgb{200, 74, 112}, Rgb{250, 168, 88}, t * 2 - 1);
-            icon.image.at(x, y) = mix(sky, rim, clamp01(d - (radius - 1.6f)));
+            const Rgb sky = t < 0.5f ? Mix(Rgb{60, 32, 104}, Rgb{200, 74, 112}, t * 2)
+                                     : Mix(Rgb{200, 74, 112}, Rgb{250, 168, 88}, t * 2 - 1);
+            icon.image.At(x, y) = Mix(sky, rim, Clamp01(d - (radius - 1.6f)));
         }
     }
 
@@ -30,6 +30,6 @@ IconArt paint_app_icon() {
     const InkStyle ink{1.35f * scale, 1.1f, {255, 252, 230}, {255, 222, 130}, {246, 170, 70},
                        centre - 4 * scale, centre + 4 * scale, rim, 0.8f, 1.0f, 0.8f, 0.5f};
     // Centre the Q with its tail (3.7, 3.3 in font units) on the disc.
-    paint_strokes(icon.image, layout_text("Q", {centre - 3.7f * scale, centre + 3.3f * scale, scale, 0, 0}), ink);
+    PaintStrokes(icon.image, LayoutText("Q", {centre - 3.7f * scale, centre + 3.3f * scale, scale, 0, 0}), ink);
     return icon;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "rgb_image.h"
-
 #include <vector>
+
+#include "res/pictures/rgb_image.h"
 
 struct IconArt {
     RgbImage image;
@@ -10,4 +10,4 @@ struct IconArt {
 };
 
 // A "Q" on a sunset-coloured disc, drawn for 32x32.
-IconArt paint_app_icon();
+IconArt PaintAppIcon();

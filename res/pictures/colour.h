@@ -17,12 +17,12 @@ struct Rgb8 {
 
 inline Rgb operator+(Rgb a, Rgb b) { return {a.r + b.r, a.g + b.g, a.b + b.b}; }
 inline Rgb operator*(Rgb a, float k) { return {a.r * k, a.g * k, a.b * k}; }
-inline Rgb mix(Rgb a, Rgb b, float t) { return a * (1 - t) + b * t; }
+inline Rgb Mix(Rgb a, Rgb b, float t) { return a * (1 - t) + b * t; }
 
-inline float clamp01(float v) { return std::min(1.0f, std::max(0.0f, v)); }
+inline float Clamp01(float v) { return std::min(1.0f, std::max(0.0f, v)); }
 
-inline float smoothstep(float edge0, float edge1, float x) {
-    const float t = clamp01((x - edge0) / (edge1 - edge0));
+inline float SmoothStep(float edge0, float edge1, float x) {
+    const float t = Clamp01((x - edge0) / (edge1 - edge0));
     return t * t * (3 - 2 * t);
 }
 
@@ -32,13 +32,13 @@ struct GradientStop {
 };
 
 // Stops must be sorted by `at`; t outside the range takes the end colour.
-inline Rgb sample_gradient(const std::vector<GradientStop>& stops, float t) {
+inline Rgb SampleGradient(const std::vector<GradientStop>& stops, float t) {
     if (t <= stops.front().at) return stops.front().colour;
     for (std::size_t i = 1; i < stops.size(); ++i) {
         if (t <= stops[i].at) {
             const GradientStop& a = stops[i - 1];
             const GradientStop& b = stops[i];
-            return mix(a.colour, b.colour, (t - a.at) / (b.at - a.at));
+            return Mix(a.colour, b.colour, (t - a.at) / (b.at - a.at));
         }
     }
     return stops.back().colour;

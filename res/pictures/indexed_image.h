@@ -1,9 +1,9 @@
 #pragma once
 
-#include "colour.h"
-
 #include <cstdint>
 #include <vector>
+
+#include "res/pictures/colour.h"
 
 using Palette = std::vector<Rgb8>;
 

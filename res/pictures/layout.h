@@ -5,7 +5,7 @@
 struct PixelRect {
     int left, top, right, bottom;  // right and bottom exclusive
 
-    bool contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
+    bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
 };
 
 constexpr int kPictureWidth = 640;

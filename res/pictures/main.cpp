@@ -1,21 +1,21 @@
 // Generates the launcher's pictures and icon:  make_pictures <outdir>
 
-#include "app_icon.h"
-#include "dib_files.h"
-#include "dusk_scene.h"
-#include "quantize.h"
-#include "title_logo.h"
-
 #include <cstdio>
 #include <exception>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "res/pictures/app_icon.h"
+#include "res/pictures/dib_files.h"
+#include "res/pictures/dusk_scene.h"
+#include "res/pictures/quantize.h"
+#include "res/pictures/title_logo.h"
+
 namespace {
 
 struct TitleVariant {
-    const char* file_name;
+    const char* fileName;
     const char* subtitle;  // Windows-1252
 };
 
@@ -27,35 +27,35 @@ const TitleVariant kTitleVariants[] = {
     {"title_nl.bmp", "Demoversie"},
 };
 
-void write_pictures(const std::string& dir) {
-    const RgbImage background = paint_dusk_scene();
+void WritePictures(const std::string& dir) {
+    const RgbImage background = PaintDuskScene();
     std::vector<RgbImage> titles;
     for (const TitleVariant& variant : kTitleVariants) {
         titles.push_back(background);
-        paint_title(titles.back(), variant.subtitle);
+        PaintTitle(titles.back(), variant.subtitle);
     }
 
     // One palette for all of them: the dialog swaps between these pictures.
     std::vector<const RgbImage*> all{&background};
     for (const RgbImage& title : titles) all.push_back(&title);
-    const Palette palette = build_palette(all, 256);
+    const Palette palette = BuildPalette(all, 256);
 
-    write_bmp(dir + "/background.bmp", map_to_palette(background, palette));
+    WriteBmp(dir + "/background.bmp", MapToPalette(background, palette));
     for (std::size_t i = 0; i < titles.size(); ++i)
-        write_bmp(dir + "/" + kTitleVariants[i].file_name, map_to_palette(titles[i], palette));
+        WriteBmp(dir + "/" + kTitleVariants[i].fileName, MapToPalette(titles[i], palette));
 }
 
-void write_icon(const std::string& dir) {
-    const IconArt art = paint_app_icon();
+void WriteIcon(const std::string& dir) {
+    const IconArt art = PaintAppIcon();
     // Index 0 stays pure black: masked-out pixels must be black in the
     // colour bitmap or they tint whatever is behind the icon.
-    Palette palette = build_palette({&art.image}, 255);
+    Palette palette = BuildPalette({&art.image}, 255);
     palette.insert(palette.begin(), Rgb8{0, 0, 0});
-    IndexedImage icon = map_to_palette(art.image, palette);
+    IndexedImage icon = MapToPalette(art.image, palette);
     for (std::size_t i = 0; i < icon.indices.size(); ++i) {
         if (art.transparent[i]) icon.indices[i] = 0;
     }
-    write_ico(dir + "/app.ico", icon, art.transparent);
+    WriteIco(dir + "/app.ico", icon, art.transparent);
 }
 
 }  // namespace
@@ -68,8 +68,8 @@ int main(int argc, char** argv) {
     try {
         const std::string dir = argv[1];
         std::filesystem::create_directories(dir);
-        write_pictures(dir);
-        write_icon(dir);
+        WritePictures(dir);
+        WriteIcon(dir);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "make_pictures: %s\n", e.what());
         return 1;

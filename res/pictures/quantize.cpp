@@ -1,4 +1,4 @@
-#include "quantize.h"
+#include "res/pictures/quantize.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -22,11 +22,11 @@ struct Box {
     int axis;      // channel with the largest spread
 };
 
-float channel(Rgb c, int axis) { return axis == 0 ? c.r : axis == 1 ? c.g : c.b; }
+float Channel(Rgb c, int axis) { return axis == 0 ? c.r : axis == 1 ? c.g : c.b; }
 
-float clamp255(float v) { return std::min(255.0f, std::max(0.0f, v)); }
+float Clamp255(float v) { return std::min(255.0f, std::max(0.0f, v)); }
 
-std::vector<Entry> collect_colours(const std::vector<const RgbImage*>& images) {
+std::vector<Entry> CollectColours(const std::vector<const RgbImage*>& images) {
     constexpr int kLevels = 1 << kBucketBits;
     struct Sum {
         double c[3] = {0, 0, 0};
@@ -38,7 +38,7 @@ std::vector<Entry> collect_colours(const std::vector<const RgbImage*>& images) {
             float c[3];
             int key = 0;
             for (int axis = 0; axis < 3; ++axis) {
-                c[axis] = clamp255(channel(p, axis));
+                c[axis] = Clamp255(Channel(p, axis));
                 key = key * kLevels + static_cast<int>(c[axis]) * kLevels / 256;
             }
             Sum& s = buckets[static_cast<std::size_t>(key)];
@@ -57,20 +57,20 @@ std::vector<Entry> collect_colours(const std::vector<const RgbImage*>& images) {
     return entries;
 }
 
-Box measure_box(const std::vector<Entry>& entries, std::size_t begin, std::size_t end) {
-    double weight = 0, sum[3] = {0, 0, 0}, sum_sq[3] = {0, 0, 0};
+Box MeasureBox(const std::vector<Entry>& entries, std::size_t begin, std::size_t end) {
+    double weight = 0, sum[3] = {0, 0, 0}, sumOfSquares[3] = {0, 0, 0};
     for (std::size_t i = begin; i < end; ++i) {
         const Entry& e = entries[i];
         weight += e.weight;
         for (int axis = 0; axis < 3; ++axis) {
             sum[axis] += e.c[axis] * e.weight;
-            sum_sq[axis] += static_cast<double>(e.c[axis]) * e.c[axis] * e.weight;
+            sumOfSquares[axis] += static_cast<double>(e.c[axis]) * e.c[axis] * e.weight;
         }
     }
     Box box{begin, end, 0, 0};
     double widest = -1;
     for (int axis = 0; axis < 3; ++axis) {
-        const double spread = sum_sq[axis] - sum[axis] * sum[axis] / weight;
+        const double spread = sumOfSquares[axis] - sum[axis] * sum[axis] / weight;
         box.error += spread;
         if (spread > widest) {
             widest = spread;
@@ -81,7 +81,7 @@ Box measure_box(const std::vector<Entry>& entries, std::size_t begin, std::size_
 }
 
 // Splits at the weighted median along the box's widest channel.
-std::pair<Box, Box> split_box(std::vector<Entry>& entries, const Box& box) {
+std::pair<Box, Box> SplitBox(std::vector<Entry>& entries, const Box& box) {
     const int axis = box.axis;
     std::sort(entries.begin() + static_cast<std::ptrdiff_t>(box.begin),
               entries.begin() + static_cast<std::ptrdiff_t>(box.end),
@@ -95,10 +95,10 @@ std::pair<Box, Box> split_box(std::vector<Entry>& entries, const Box& box) {
         middle = i + 1;
         if (running >= total / 2) break;
     }
-    return {measure_box(entries, box.begin, middle), measure_box(entries, middle, box.end)};
+    return {MeasureBox(entries, box.begin, middle), MeasureBox(entries, middle, box.end)};
 }
 
-Rgb mean_colour(const std::vector<Entry>& entries, std::size_t begin, std::size_t end) {
+Rgb MeanColour(const std::vector<Entry>& entries, std::size_t begin, std::size_t end) {
     double weight = 0, sum[3] = {0, 0, 0};
     for (std::size_t i = begin; i < end; ++i) {
         weight += entries[i].weight;
@@ -108,21 +108,21 @@ Rgb mean_colour(const std::vector<Entry>& entries, std::size_t begin, std::size_
             static_cast<float>(sum[2] / weight)};
 }
 
-float distance_sq(const float c[3], Rgb p) {
+float DistanceSquared(const float c[3], Rgb p) {
     const float dr = c[0] - p.r, dg = c[1] - p.g, db = c[2] - p.b;
     return dr * dr + dg * dg + db * db;
 }
 
 template <typename Colour>
-int nearest(const std::vector<Colour>& palette, const float c[3]) {
+int Nearest(const std::vector<Colour>& palette, const float c[3]) {
     int best = 0;
-    float best_distance = std::numeric_limits<float>::max();
+    float bestDistance = std::numeric_limits<float>::max();
     for (std::size_t i = 0; i < palette.size(); ++i) {
         const Rgb p{static_cast<float>(palette[i].r), static_cast<float>(palette[i].g),
                     static_cast<float>(palette[i].b)};
-        const float d = distance_sq(c, p);
-        if (d < best_distance) {
-            best_distance = d;
+        const float d = DistanceSquared(c, p);
+        if (d < bestDistance) {
+            bestDistance = d;
             best = static_cast<int>(i);
         }
     }
@@ -131,11 +131,11 @@ int nearest(const std::vector<Colour>& palette, const float c[3]) {
 
 // A few k-means passes pull the median-cut colours onto the actual clusters,
 // which visibly evens out the steps in long gradients.
-void refine(std::vector<Rgb>& palette, const std::vector<Entry>& entries, int passes) {
+void Refine(std::vector<Rgb>& palette, const std::vector<Entry>& entries, int passes) {
     for (int pass = 0; pass < passes; ++pass) {
         std::vector<double> sums(palette.size() * 4, 0.0);
         for (const Entry& e : entries) {
-            const std::size_t k = static_cast<std::size_t>(nearest(palette, e.c));
+            const std::size_t k = static_cast<std::size_t>(Nearest(palette, e.c));
             for (int axis = 0; axis < 3; ++axis) sums[k * 4 + axis] += e.c[axis] * e.weight;
             sums[k * 4 + 3] += e.weight;
         }
@@ -150,37 +150,37 @@ void refine(std::vector<Rgb>& palette, const std::vector<Entry>& entries, int pa
 
 }  // namespace
 
-Palette build_palette(const std::vector<const RgbImage*>& images, int max_colours) {
-    if (max_colours < 1 || max_colours > 256) throw std::invalid_argument("palette size must be 1..256");
-    std::vector<Entry> entries = collect_colours(images);
+Palette BuildPalette(const std::vector<const RgbImage*>& images, int maxColours) {
+    if (maxColours < 1 || maxColours > 256) throw std::invalid_argument("palette size must be 1..256");
+    std::vector<Entry> entries = CollectColours(images);
     if (entries.empty()) return Palette(1);
 
-    std::vector<Box> boxes{measure_box(entries, 0, entries.size())};
-    while (static_cast<int>(boxes.size()) < max_colours) {
+    std::vector<Box> boxes{MeasureBox(entries, 0, entries.size())};
+    while (static_cast<int>(boxes.size()) < maxColours) {
         auto worst = boxes.end();
         for (auto it = boxes.begin(); it != boxes.end(); ++it) {
             if (it->end - it->begin > 1 && (worst == boxes.end() || it->error > worst->error)) worst = it;
         }
         if (worst == boxes.end() || worst->error <= 0) break;
-        const auto halves = split_box(entries, *worst);
+        const auto halves = SplitBox(entries, *worst);
         *worst = halves.first;
         boxes.push_back(halves.second);
     }
 
     std::vector<Rgb> colours;
-    for (const Box& box : boxes) colours.push_back(mean_colour(entries, box.begin, box.end));
-    refine(colours, entries, 4);
+    for (const Box& box : boxes) colours.push_back(MeanColour(entries, box.begin, box.end));
+    Refine(colours, entries, 4);
 
     Palette palette;
     for (const Rgb& c : colours) {
-        palette.push_back({static_cast<std::uint8_t>(clamp255(c.r) + 0.5f),
-                           static_cast<std::uint8_t>(clamp255(c.g) + 0.5f),
-                           static_cast<std::uint8_t>(clamp255(c.b) + 0.5f)});
+        palette.push_back({static_cast<std::uint8_t>(Clamp255(c.r) + 0.5f),
+                           static_cast<std::uint8_t>(Clamp255(c.g) + 0.5f),
+                           static_cast<std::uint8_t>(Clamp255(c.b) + 0.5f)});
     }
     return palette;
 }
 
-IndexedImage map_to_palette(const RgbImage& image, const Palette& palette) {
+IndexedImage MapToPalette(const RgbImage& image, const Palette& palette) {
     if (palette.empty() || palette.size() > 256) throw std::invalid_argument("palette must have 1..256 colours");
     static const int kBayer[8][8] = {
         {0, 32, 8, 40, 2, 34, 10, 42},  {48, 16, 56, 24, 50, 18, 58, 26},
@@ -199,10 +199,10 @@ IndexedImage map_to_palette(const RgbImage& image, const Palette& palette) {
     for (int y = 0; y < image.height; ++y) {
         for (int x = 0; x < image.width; ++x) {
             const float offset = ((kBayer[y & 7][x & 7] + 0.5f) / 64.0f - 0.5f) * kSpread;
-            const Rgb& p = image.at(x, y);
+            const Rgb& p = image.At(x, y);
             const float c[3] = {p.r + offset, p.g + offset, p.b + offset};
             out.indices[static_cast<std::size_t>(y) * image.width + x] =
-                static_cast<std::uint8_t>(nearest(palette, c));
+                static_cast<std::uint8_t>(Nearest(palette, c));
         }
     }
     return out;

@@ -20,8 +20,8 @@ struct TextPlacement {
 // Centre lines of a monoline font, to be drawn with round pens of any width.
 // Text is Windows-1252; a character without a glyph throws
 // std::invalid_argument rather than leaving a silent gap.
-std::vector<Segment> layout_text(const std::string& text, const TextPlacement& placement);
+std::vector<Segment> LayoutText(const std::string& text, const TextPlacement& placement);
 
 // Width in font units of the centre lines, from the first glyph's left edge
 // to the last one's right edge (slant and pen width not included).
-float text_width_units(const std::string& text, float tracking);
+float TextWidthUnits(const std::string& text, float tracking);

@@ -1,19 +1,19 @@
 #pragma once
 
-#include "rgb_image.h"
-#include "stroke_font.h"
-
 #include <vector>
+
+#include "res/pictures/rgb_image.h"
+#include "res/pictures/stroke_font.h"
 
 // How to ink centre lines: a round pen filled with a vertical gradient,
 // ringed by an outline and lifted off the background by a soft shadow.
 struct InkStyle {
-    float pen_width;      // pixels, fill only
-    float outline_width;  // pixels added on each side
-    Rgb fill_top, fill_middle, fill_bottom;
-    float gradient_top, gradient_bottom;  // pixel rows the fill gradient spans
+    float penWidth;      // pixels, fill only
+    float outlineWidth;  // pixels added on each side
+    Rgb fillTop, fillMiddle, fillBottom;
+    float gradientTop, gradientBottom;  // pixel rows the fill gradient spans
     Rgb outline;
-    float shadow_dx, shadow_dy, shadow_blur, shadow_alpha;
+    float shadowDx, shadowDy, shadowBlur, shadowAlpha;
 };
 
-void paint_strokes(RgbImage& image, const std::vector<Segment>& segments, const InkStyle& style);
+void PaintStrokes(RgbImage& image, const std::vector<Segment>& segments, const InkStyle& style);

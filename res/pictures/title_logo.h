@@ -1,9 +1,9 @@
 #pragma once
 
-#include "rgb_image.h"
-
 #include <string>
+
+#include "res/pictures/rgb_image.h"
 
 // Draws the "Quimbo Marivel" logo inside the logo box with a small subtitle
 // (Windows-1252 text) under its right end.
-void paint_title(RgbImage& image, const std::string& subtitle);
+void PaintTitle(RgbImage& image, const std::string& subtitle);
