@@ -9,7 +9,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-5}
 source "$root/tools/wine-builds.sh"
 build=$root/build/$(shipped_or_standin_build)
-report=$build/tools/detect_report/detect-report.exe
+report=$build/bench/detect-report.exe
 [ -x "$build/wine-run.sh" ] && [ -f "$report" ] || { echo "build first (tools/build-all.sh): $report is missing" >&2; exit 1; }
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT

@@ -15,8 +15,8 @@ echo "build: $name"
 export QUIMBO_WINEPREFIX="$root/build/bench/wineprefix"
 source "$root/tools/xvfb.sh"
 start_display_if_needed
-install_path=$("$root/tools/demo/prepare-wine-demo.sh" "$build/wine-run.sh" "$root/dist/$name" "$root/build/bench")
+install_path=$("$root/tools/prepare-wine-demo.sh" "$build/wine-run.sh" "$root/dist/$name" "$root/build/bench")
 echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
-"$build/wine-run.sh" "$build/tools/bench/startup_bench.exe" "${install_path%\\}" "Z:$build/tools/bench/empty_dialog.exe" "${1:-7}" | tr -d '\r'
+"$build/wine-run.sh" "$build/bench/startup_bench.exe" "${install_path%\\}" "Z:$build/bench/empty_dialog.exe" "${1:-7}" | tr -d '\r'
 echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
 WINEPREFIX=$QUIMBO_WINEPREFIX wineserver -k

@@ -25,7 +25,7 @@ headless=false
 [ -z "${DISPLAY:-}" ] && headless=true
 start_display_if_needed
 
-install_path=$("$root/tools/demo/prepare-wine-demo.sh" "$wine_run" "$dist" "$demo")
+install_path=$("$root/tools/prepare-wine-demo.sh" "$wine_run" "$dist" "$demo")
 echo "Installed in $install_path (registry: HKCU\\Software\\Velbrook\\Quimbo Marivel Demo)"
 echo "CD-ROM: drive E:, labelled VESKA, from $demo/cdrom"
 echo "The installation: $(cd "$dist" && find . -type f | sort | tr '\n' ' ')"
@@ -34,7 +34,7 @@ if ! $headless; then
   cd "$dist" && exec "$wine_run" Quimbo.exe
 fi
 mkdir -p "$demo/screenshots"
-"$wine_run" "$root/build/$build/tools/demo/demo_driver.exe" "$install_path" "Z:$demo/screenshots/main-dialog.bmp" | tr -d '\r'
+"$wine_run" "$root/build/$build/harness/demo_driver.exe" "$install_path" "Z:$demo/screenshots/main-dialog.bmp" | tr -d '\r'
 convert "$demo/screenshots/main-dialog.bmp" "$demo/screenshots/main-dialog.png" && rm "$demo/screenshots/main-dialog.bmp"
 echo "Screenshot: $demo/screenshots/main-dialog.png"
 WINEPREFIX=$QUIMBO_WINEPREFIX wineserver -k

@@ -18,7 +18,7 @@ start_display_if_needed
 # dropped-down lists that reach past the dialog (the screen is black elsewhere).
 capture() {
   local title=$1 file=$2; shift 2
-  "$build/wine-run.sh" "$build/tools/screenshots/show_dialog.exe" "$@" &
+  "$build/wine-run.sh" "$build/harness/show_dialog.exe" "$@" &
   local pid=$! id=""
   for _ in $(seq 200); do
     id=$(xwininfo -root -tree | awk -v t="\"$title\"" 'index($0, t) && / [0-9]+x[0-9]+\+/ {print $1; exit}')

@@ -36,6 +36,11 @@ def check_loadable(pe, problems):
     relocs = pe.OPTIONAL_HEADER.DATA_DIRECTORY[pefile.DIRECTORY_ENTRY["IMAGE_DIRECTORY_ENTRY_BASERELOC"]]
     if pe.FILE_HEADER.Characteristics & pefile.IMAGE_CHARACTERISTICS["IMAGE_FILE_RELOCS_STRIPPED"] or not relocs.Size:
         problems.append("relocations stripped: ASLR cannot move the exe")
+    # Two builds of one commit must give the same bytes, so no link time goes in.
+    if pe.FILE_HEADER.TimeDateStamp != 0:
+        problems.append(f"link time stamp 0x{pe.FILE_HEADER.TimeDateStamp:x}, not 0: two builds would differ")
+    if pe.OPTIONAL_HEADER.CheckSum not in (0, pe.generate_checksum()):
+        problems.append(f"header checksum 0x{pe.OPTIONAL_HEADER.CheckSum:x} does not match the file")
     for entry in getattr(pe, "DIRECTORY_ENTRY_IMPORT", []):
         dll = entry.dll.decode("ascii", "replace")
         if dll.lower() not in SYSTEM_DLLS and not dll.lower().startswith("api-ms-win-crt-"):

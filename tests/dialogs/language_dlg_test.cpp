@@ -11,7 +11,7 @@
 #include "res/messages.h"
 #include "res/resource.h"
 #include "tests/support/dialog_driver.h"
-#include "tools/ui_driver/ui_driver.h"
+#include "harness/ui_driver/ui_driver.h"
 
 // The language dialog built from its template and driven as a user would: it asks in the
 // stored language with that one preselected, and only OK or Enter stores the choice.

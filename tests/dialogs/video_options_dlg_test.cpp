@@ -13,7 +13,7 @@
 #include "res/resource.h"
 #include "tests/support/dialog_driver.h"
 #include "tests/support/scripted_modes.h"
-#include "tools/ui_driver/ui_driver.h"
+#include "harness/ui_driver/ui_driver.h"
 
 // The video options dialog built from its template, with the device table scripted
 // and worked as a user would.

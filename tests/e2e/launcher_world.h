@@ -11,7 +11,7 @@
 
 #include "state/game_config.h"
 #include "tests/support/temp_dir.h"
-#include "tools/ui_driver/ui_driver.h"
+#include "harness/ui_driver/ui_driver.h"
 
 class LauncherWorld {
 public:

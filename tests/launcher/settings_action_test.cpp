@@ -18,7 +18,7 @@
 #include "tests/support/dialog_driver.h"
 #include "tests/support/scripted_modes.h"
 #include "tests/support/temp_dir.h"
-#include "tools/ui_driver/ui_driver.h"
+#include "harness/ui_driver/ui_driver.h"
 
 // Settings on the real main dialog: its OnSettings runs the video options dialog and
 // saves or reloads. The user works both dialogs from a second thread while this thread

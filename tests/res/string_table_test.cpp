@@ -4,7 +4,7 @@
 #include <string>
 
 #include "res/localized_text.h"
-#include "tools/ui_driver/ui_driver.h"
+#include "harness/ui_driver/ui_driver.h"
 
 // Every message in every language, as the user must see it. Bytes are Windows-1252;
 // columns are in LanguageIndex order: English, French, German, Spanish, Italian, Dutch.

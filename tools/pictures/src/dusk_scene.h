@@ -1,8 +1,0 @@
-#pragma once
-
-#include "rgb_image.h"
-
-// The launcher backdrop: a lake at dusk below layered mountains, with the
-// sun setting in the middle and pines on the shores. Nothing busy sits
-// behind the button column.
-RgbImage paint_dusk_scene();
