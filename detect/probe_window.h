@@ -8,7 +8,7 @@ class ProbeWindow {
 public:
     ProbeWindow()
         : m_window(CreateWindowExA(0, "STATIC", "probe", WS_POPUP, 0, 0, 64, 64, nullptr, nullptr,
-                                  GetModuleHandleA(nullptr), nullptr)) {}
+                                   GetModuleHandleA(nullptr), nullptr)) {}
     ~ProbeWindow() {
         if (m_window) DestroyWindow(m_window);
     }

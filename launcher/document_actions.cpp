@@ -42,14 +42,11 @@ void CLauncherDlg::OnReadme() {
                        (OnGameCd(kCdDataFolder, cdFolder) && FindReadme(cdFolder, readme));
     if (!found) return;
     char commandLine[kMaxPath];
-    if (!Fits(std::snprintf(commandLine, sizeof commandLine, "notepad.exe \"%s\"", readme), sizeof commandLine))
-        return;
+    if (!Fits(std::snprintf(commandLine, sizeof commandLine, "notepad.exe \"%s\"", readme), sizeof commandLine)) return;
     ::WinExec(commandLine, SW_SHOWDEFAULT);  // the result is not examined
 }
 
-void CLauncherDlg::OnWebsite() {
-    ::ShellExecuteA(m_hWnd, "open", kWebSiteAddress, nullptr, nullptr, SW_SHOW);
-}
+void CLauncherDlg::OnWebsite() { ::ShellExecuteA(m_hWnd, "open", kWebSiteAddress, nullptr, nullptr, SW_SHOW); }
 
 void CLauncherDlg::OnManual() {
     const CString title = LoadMessage(IDS_TITLE, gameConfig.languageIndex);

@@ -32,17 +32,17 @@ bool IsInstalled() { return gameExePath[0] != '\0'; }
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CLauncherDlg, CDialog)
-ON_WM_SYSCOMMAND()
-ON_WM_PAINT()
-ON_WM_QUERYDRAGICON()
-ON_WM_CLOSE()
-ON_BN_CLICKED(IDC_PLAY, OnPlay)
-ON_BN_DOUBLECLICKED(IDC_PLAY, OnPlayDoubleClicked)
-ON_BN_CLICKED(IDC_SETTINGS, OnSettings)
-ON_BN_CLICKED(IDC_QUIT, OnQuit)
-ON_BN_CLICKED(IDC_MANUAL, OnManual)
-ON_BN_CLICKED(IDC_README, OnReadme)
-ON_BN_CLICKED(IDC_WEBSITE, OnWebsite)
+    ON_WM_SYSCOMMAND()
+    ON_WM_PAINT()
+    ON_WM_QUERYDRAGICON()
+    ON_WM_CLOSE()
+    ON_BN_CLICKED(IDC_PLAY, OnPlay)
+    ON_BN_DOUBLECLICKED(IDC_PLAY, OnPlayDoubleClicked)
+    ON_BN_CLICKED(IDC_SETTINGS, OnSettings)
+    ON_BN_CLICKED(IDC_QUIT, OnQuit)
+    ON_BN_CLICKED(IDC_MANUAL, OnManual)
+    ON_BN_CLICKED(IDC_README, OnReadme)
+    ON_BN_CLICKED(IDC_WEBSITE, OnWebsite)
 END_MESSAGE_MAP()
 
 CLauncherDlg::CLauncherDlg(CWnd* pParent)
@@ -105,8 +105,7 @@ BOOL CLauncherDlg::OnInitDialog() {
 
     CreateMarkerWindow();
     FitPictureToClientArea();
-    SendMessage(WM_SETICON, ICON_SMALL,
-                reinterpret_cast<LPARAM>(::LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP))));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(::LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP))));
     LocalizeControls();
     Trace("pictures and texts loaded");
     return TRUE;

@@ -22,8 +22,7 @@ bool CLauncherDlg::CreateMarkerWindow() {
         DestroyMarkerWindow();
         return false;
     }
-    if (m_pMarkerWnd->Create(kMarkerWindowClass, "", WS_OVERLAPPEDWINDOW, CFrameWnd::rectDefault, nullptr))
-        return true;
+    if (m_pMarkerWnd->Create(kMarkerWindowClass, "", WS_OVERLAPPEDWINDOW, CFrameWnd::rectDefault, nullptr)) return true;
     // The object is still ours when its window was never made.
     delete m_pMarkerWnd;
     m_pMarkerWnd = nullptr;

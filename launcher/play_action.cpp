@@ -25,8 +25,7 @@ void CLauncherDlg::OnPlay() {
     }
     if (launch.passes3dfxLibrary) gameConfig.hardware3DState = 2;
     if (launch.saveConfigFirst) SaveConfig();
-    if (LaunchProgram(launch.applicationPath, launch.commandLine, launch.workingDirectory) == 1)
-        ::PostQuitMessage(0);
+    if (LaunchProgram(launch.applicationPath, launch.commandLine, launch.workingDirectory) == 1) ::PostQuitMessage(0);
 }
 
 void CLauncherDlg::OnPlayDoubleClicked() { OnPlay(); }

@@ -12,8 +12,8 @@
 void ShowStartFailure(unsigned long error) {
     const CString caption = LoadMessage(IDS_TITLE, gameConfig.languageIndex);
     char* text = nullptr;
-    FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                   nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+    FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                   error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
     MessageBoxA(nullptr, text ? text : "", caption, MB_OK);
     LocalFree(text);
 }

@@ -1,17 +1,17 @@
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "dialogs/language_dlg.h"
+#include "harness/ui_driver/ui_driver.h"
 #include "res/messages.h"
 #include "res/resource.h"
 #include "state/launcher_state.h"
 #include "tests/support/dialog_driver.h"
 #include "tests/support/scoped_launcher_state.h"
-#include "harness/ui_driver/ui_driver.h"
 
 // The language dialog built from its template and driven as a user would: it asks in the
 // stored language with that one preselected, and only OK or Enter stores the choice.

@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <functional>
@@ -9,12 +9,12 @@
 #include <vector>
 
 #include "dialogs/video_options_dlg.h"
+#include "harness/ui_driver/ui_driver.h"
 #include "res/localized_text.h"
 #include "res/resource.h"
 #include "state/launcher_state.h"
 #include "tests/support/dialog_driver.h"
 #include "tests/support/scoped_launcher_state.h"
-#include "harness/ui_driver/ui_driver.h"
 
 // The video options dialog built from its template, with the device table scripted
 // and worked as a user would.
@@ -47,10 +47,12 @@ Shown Read(HWND dialog) {
     const HWND renderers = ui::Control(dialog, IDC_RENDERER_COMBO);
     const HWND resolutions = ui::Control(dialog, IDC_RESOLUTION_COMBO);
     const HWND windowed = ui::Control(dialog, IDC_WINDOWED);
+    // clang-format off
     return {ui::ComboItems(renderers), ui::ComboItems(resolutions), ui::ComboSelection(renderers),
             ui::ComboSelection(resolutions), ui::ComboSelection(ui::Control(dialog, IDC_LANGUAGE_COMBO)),
             ui::IsEnabled(windowed), ui::IsChecked(windowed), ui::IsChecked(ui::Control(dialog, IDC_FULLSCREEN)),
             LONG(SendMessageA(renderers, CB_GETDROPPEDWIDTH, 0, 0)), WidestText(renderers)};
+    // clang-format on
 }
 
 const Texts kEnglishRenderers = {"Without 3D card for slow computers", "Without 3D card for fast computers"};
@@ -69,7 +71,8 @@ protected:
     }
 
     // Opens the dialog, lets `act` work it, reads it, then ends it with `button`.
-    Shown Run(int button, INT_PTR expected, const std::function<void(HWND)>& act = [](HWND) {}) {
+    Shown Run(
+        int button, INT_PTR expected, const std::function<void(HWND)>& act = [](HWND) {}) {
         Shown shown{};
         EXPECT_EQ(RunDialogAndAct(videoOptionsDlg,
                                   [&](HWND d) {
@@ -98,7 +101,7 @@ TEST_F(VideoOptionsDialog, ListsFollowTheWindowModeAndTheStoredChoices) {
     EXPECT_TRUE(shown.windowedChecked);
 
     gameConfig.renderer = RenderOpenGL;  // no 3D device: the slow software item
-    gameConfig.languageIndex = German;  // opens as English at once; Cancel takes nothing back
+    gameConfig.languageIndex = German;   // opens as English at once; Cancel takes nothing back
     shown = Run(IDCANCEL, IDCANCEL);
     EXPECT_GE(shown.rendererListWidth, shown.widestRendererText);  // German texts are wider than the box
     EXPECT_EQ(std::tie(shown.renderer, gameConfig.renderer, shown.language, gameConfig.languageIndex),
@@ -120,8 +123,9 @@ TEST_F(VideoOptionsDialog, WindowModeClicksRefillTheSizesAndOkStoresTheMode) {
 // The texts in the stored language; the caption is the English title in every language.
 TEST_F(VideoOptionsDialog, TextsInTheStoredLanguageUnderTheEnglishTitle) {
     const std::pair<int, Message> labels[] = {
-        {IDC_VIDEO_GROUP, IDS_VIDEO_OPTIONS}, {IDC_RENDERER_LABEL, IDS_RENDERER}, {IDC_RESOLUTION_LABEL, IDS_RESOLUTION},
-        {IDC_WINDOWED, IDS_WINDOWED},         {IDC_FULLSCREEN, IDS_FULLSCREEN},   {IDC_LANGUAGE_GROUP, IDS_LANGUAGE},
+        {IDC_VIDEO_GROUP, IDS_VIDEO_OPTIONS},     {IDC_RENDERER_LABEL, IDS_RENDERER},
+        {IDC_RESOLUTION_LABEL, IDS_RESOLUTION},   {IDC_WINDOWED, IDS_WINDOWED},
+        {IDC_FULLSCREEN, IDS_FULLSCREEN},         {IDC_LANGUAGE_GROUP, IDS_LANGUAGE},
         {IDC_LANGUAGE_LABEL, IDS_SELECT_LANGUAGE}};
     for (int32_t language = English; language <= Dutch; ++language) {
         gameConfig.languageIndex = language;

@@ -76,7 +76,7 @@ TEST_F(Startup, FirstTimeStartsFromDefaultsWithTheIniLanguageAndSavesThem) {
 
     const GameConfig saved = world.ReadConfig();
     EXPECT_EQ(saved.languageIndex, 2);
-    EXPECT_EQ(saved.screenWidth, 512);                         // defaults, not the stored 800
+    EXPECT_EQ(saved.screenWidth, 512);  // defaults, not the stored 800
     // The defaults were made from the measured rate, not from one still unknown.
     const int direct = DetectCpuMHz();
     EXPECT_NEAR(LauncherWorld::TracedValue("measurement waited for"), direct, direct / 20);

@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 
@@ -14,6 +14,7 @@ struct MessageTexts {
     const char* text[6];
 };
 
+// clang-format off
 const MessageTexts kMessages[] = {
     {IDS_TITLE, {"Quimbo - Marivel", "Quimbo - Marivel", "Quimbo Marivel", "Quimbo Marivel", "Quimbo - Marivel",
       "Quimbo - Marivel"}},
@@ -54,6 +55,7 @@ const MessageTexts kMessages[] = {
     {IDS_SELECT_LANGUAGE, {"Select your language", "S\351lectionnez votre langue.", "W\344hlen Sie Ihre Sprache.",
       "Selecciona tu idioma.", "Seleziona la tua lingua.", "Kies uw taal."}},
 };
+// clang-format on
 
 const char* const kLanguageNames[6] = {"English", "Fran\347ais", "Deutsch", "Espa\361ol", "Italiano", "Nederlands"};
 

@@ -23,21 +23,26 @@ public:
 
 private:
     template <class... T>
-    static std::vector<std::pair<char*, size_t>> Bytes(T&... v) { return {{reinterpret_cast<char*>(&v), sizeof v}...}; }
+    static std::vector<std::pair<char*, size_t>> Bytes(T&... v) {
+        return {{reinterpret_cast<char*>(&v), sizeof v}...};
+    }
     static std::vector<std::pair<char*, size_t>> Variables() {
-        return Bytes(gameConfig, cpuMHz, hardware3DAvailable, displayDevices, displayDeviceCount, checkGdi, driverDllName,
-                     installDir, gameExePath, rootExePath);
+        return Bytes(gameConfig, cpuMHz, hardware3DAvailable, displayDevices, displayDeviceCount, checkGdi,
+                     driverDllName, installDir, gameExePath, rootExePath);
     }
     std::vector<std::vector<char>> m_saved;
 };
 
-struct ScriptedMode { int32_t width, height, bitsPerPixel; };
+struct ScriptedMode {
+    int32_t width, height, bitsPerPixel;
+};
 
 // Gives a device slot these modes, in the order given (the table keeps them ascending).
 inline void ScriptModes(int slot, std::initializer_list<ScriptedMode> modes) {
     DisplayDevice& device = displayDevices[slot];
     device.modeCount = 0;
-    for (auto mode = modes.begin(); mode != modes.end() && device.modeCount < kMaxDisplayModes; ++mode, ++device.modeCount) {
+    for (auto mode = modes.begin(); mode != modes.end() && device.modeCount < kMaxDisplayModes;
+         ++mode, ++device.modeCount) {
         device.modeWidth[device.modeCount] = mode->width;
         device.modeHeight[device.modeCount] = mode->height;
         device.modeBitsPerPixel[device.modeCount] = mode->bitsPerPixel;
