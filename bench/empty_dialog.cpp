@@ -26,7 +26,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     WORD* tail = reinterpret_cast<WORD*>(dialog + 1);
     *tail++ = 0;  // menu
     *tail++ = 0;  // class
-    for (const char* c = "Empty"; ; ++c) {
+    for (const char* c = "Empty";; ++c) {
         *tail++ = WORD(*c);
         if (!*c) break;
     }

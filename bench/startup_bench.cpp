@@ -122,7 +122,8 @@ int main(int argc, char** argv) {
     }
     const std::string folder = argv[1], launcherPath = folder + "\\Quimbo.exe";
     const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 7;
-    const std::string firstTrace = TempFile("quimbo-trace-first.txt"), secondTrace = TempFile("quimbo-trace-second.txt");
+    const std::string firstTrace = TempFile("quimbo-trace-first.txt"),
+                      secondTrace = TempFile("quimbo-trace-second.txt");
     std::vector<double> launcher, empty, measurement, second;
     std::vector<Trace> firstTraces, secondTraces;
     for (int i = 0; i < runs; ++i) {

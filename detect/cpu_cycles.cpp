@@ -5,8 +5,7 @@
 namespace {
 void WaitForNextSecond(CpuClock& clock) {
     const uint32_t start = clock.ReadSeconds();
-    while (clock.ReadSeconds() == start) {
-    }
+    while (clock.ReadSeconds() == start) {}
 }
 }  // namespace
 

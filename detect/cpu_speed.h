@@ -6,6 +6,6 @@
 // kind), measured everywhere else; 0 when no value was found.
 int DetectCpuMHz();
 
-int IsCyrixProcessor();           // 1 when an 8-bit DIV leaves SF ZF AF PF CF clear
-int ReadRegistryCpuMHz();         // the system's own figure, 0 when it has none
-int MeasureCpuMHzWithTsc();       // 1 to 2 s of busy counting; 0 without a time-stamp counter
+int IsCyrixProcessor();      // 1 when an 8-bit DIV leaves SF ZF AF PF CF clear
+int ReadRegistryCpuMHz();    // the system's own figure, 0 when it has none
+int MeasureCpuMHzWithTsc();  // 1 to 2 s of busy counting; 0 without a time-stamp counter

@@ -17,9 +17,7 @@ constexpr int kDriverNameSize = 256;
 constexpr int kLastSlot = kDisplayDeviceSlots - 1;
 
 // Over-long texts are cut to what the buffer holds.
-void CopyTruncated(char* out, size_t size, const char* text) {
-    std::snprintf(out, size, "%s", text ? text : "");
-}
+void CopyTruncated(char* out, size_t size, const char* text) { std::snprintf(out, size, "%s", text ? text : ""); }
 
 bool Is3dfxDriverName(const char* driverName) {
     char name[kDriverNameSize];

@@ -17,8 +17,7 @@ PixelFormatDescriptor RequestedFormat() {
 
 // The descriptor as the choosing call left it: it receives it by address.
 bool IsUsableFormat(const PixelFormatDescriptor& d) {
-    const bool genericUnaccelerated =
-        (d.dwFlags & kPfdGenericFormat) && !(d.dwFlags & kPfdGenericAccelerated);
+    const bool genericUnaccelerated = (d.dwFlags & kPfdGenericFormat) && !(d.dwFlags & kPfdGenericAccelerated);
     return (d.dwFlags & kPfdSupportOpenGl) && !genericUnaccelerated && (d.dwFlags & kPfdDoubleBuffer) &&
            d.iPixelType == kPfdTypeRgba && d.cColorBits == 16 && d.iLayerType == kPfdMainPlane;
 }

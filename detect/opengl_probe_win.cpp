@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-#define SAME_FIELD(field)                                                                     \
+#define SAME_FIELD(field)                                                                             \
     static_assert(offsetof(PIXELFORMATDESCRIPTOR, field) == offsetof(PixelFormatDescriptor, field) && \
                       sizeof(PIXELFORMATDESCRIPTOR::field) == sizeof(PixelFormatDescriptor::field),   \
                   "PixelFormatDescriptor must match PIXELFORMATDESCRIPTOR: " #field)

@@ -31,18 +31,19 @@ void WidenListToItsTexts(CComboBox& combo) {
     ::SelectObject(dc, previousFont);
     combo.ReleaseDC(dc);
     // The list's own frame and item margins, and room for a scroll bar.
-    combo.SetDroppedWidth(static_cast<int>(widest) + 4 * ::GetSystemMetrics(SM_CXEDGE) + ::GetSystemMetrics(SM_CXVSCROLL));
+    combo.SetDroppedWidth(static_cast<int>(widest) + 4 * ::GetSystemMetrics(SM_CXEDGE) +
+                          ::GetSystemMetrics(SM_CXVSCROLL));
 }
 
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CVideoOptionsDlg, CDialog)
-ON_CBN_SELCHANGE(IDC_RENDERER_COMBO, OnRendererChange)
-ON_BN_CLICKED(IDC_FULLSCREEN, OnWindowModeClicked)
-ON_BN_DOUBLECLICKED(IDC_FULLSCREEN, OnWindowModeDoubleClicked)
-ON_BN_CLICKED(IDC_WINDOWED, OnWindowModeClicked)
-ON_BN_DOUBLECLICKED(IDC_WINDOWED, OnWindowModeDoubleClicked)
-ON_WM_CLOSE()
+    ON_CBN_SELCHANGE(IDC_RENDERER_COMBO, OnRendererChange)
+    ON_BN_CLICKED(IDC_FULLSCREEN, OnWindowModeClicked)
+    ON_BN_DOUBLECLICKED(IDC_FULLSCREEN, OnWindowModeDoubleClicked)
+    ON_BN_CLICKED(IDC_WINDOWED, OnWindowModeClicked)
+    ON_BN_DOUBLECLICKED(IDC_WINDOWED, OnWindowModeDoubleClicked)
+    ON_WM_CLOSE()
 END_MESSAGE_MAP()
 
 CVideoOptionsDlg::CVideoOptionsDlg(CWnd* pParent) : CDialog(IDD_VIDEO_OPTIONS, pParent) {}

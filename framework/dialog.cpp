@@ -25,8 +25,7 @@ LRESULT CallInitDialog(CWnd& window, WPARAM, LPARAM) { return static_cast<CDialo
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
-    {WM_INITDIALOG, 0, 0, &CallInitDialog},
-    ON_COMMAND(IDOK, OnOK)
+    {WM_INITDIALOG, 0, 0, &CallInitDialog}, ON_COMMAND(IDOK, OnOK)
     ON_COMMAND(IDCANCEL, OnCancel)
 END_MESSAGE_MAP()
 
@@ -68,20 +67,18 @@ namespace {
 // handled flag with the result in DWLP_MSGRESULT.
 bool ReturnsResultDirectly(UINT message) {
     switch (message) {
-    case WM_INITDIALOG:  // TRUE: the system sets the focus
-    case WM_CHARTOITEM:
-    case WM_COMPAREITEM:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
-    case WM_QUERYDRAGICON:
-    case WM_VKEYTOITEM:
-        return true;
-    default:
-        return false;
+        case WM_INITDIALOG:  // TRUE: the system sets the focus
+        case WM_CHARTOITEM:
+        case WM_COMPAREITEM:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORDLG:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORSCROLLBAR:
+        case WM_CTLCOLORSTATIC:
+        case WM_QUERYDRAGICON:
+        case WM_VKEYTOITEM: return true;
+        default: return false;
     }
 }
 

@@ -58,6 +58,6 @@ private:
     CWnd* m_pParentWnd;
     bool m_continueModal = false;
     INT_PTR m_modalResult = -1;
-    bool m_defaultPending = false;  // DefDlgProcA is asking us on behalf of Default()
+    bool m_defaultPending = false;          // DefDlgProcA is asking us on behalf of Default()
     std::vector<CWnd*> m_attachedControls;  // by DDX_Control, for the current window
 };

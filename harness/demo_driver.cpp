@@ -9,9 +9,9 @@
 #include <sstream>
 #include <string>
 
+#include "harness/ui_driver/ui_driver.h"
 #include "launcher/window_classes.h"
 #include "res/resource.h"
-#include "harness/ui_driver/ui_driver.h"
 
 namespace {
 
@@ -30,7 +30,8 @@ int main(int argc, char** argv) {
     std::filesystem::remove(report, ignored);
 
     ui::Process launcher;
-    if (!launcher.Start((folder / "Quimbo.exe").string(), "", folder.string())) return Fail("the launcher did not start");
+    if (!launcher.Start((folder / "Quimbo.exe").string(), "", folder.string()))
+        return Fail("the launcher did not start");
     HWND dialog = ui::WaitForTopLevelWindow(launcher.id(), "#32770");
     if (!dialog) return Fail("the launcher showed no dialog");
     if (!ui::WaitUntilPainted(launcher, dialog)) return Fail("the launcher's dialog was not painted");

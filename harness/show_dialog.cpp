@@ -21,7 +21,8 @@ namespace {
 
 class PicturePreview : public CDialog {
 public:
-    PicturePreview(int bitmapId, int32_t language) : CDialog(IDD_LAUNCHER), m_bitmapId(bitmapId), m_language(language) {}
+    PicturePreview(int bitmapId, int32_t language)
+        : CDialog(IDD_LAUNCHER), m_bitmapId(bitmapId), m_language(language) {}
 
     BOOL OnInitDialog() override {
         CDialog::OnInitDialog();
@@ -30,7 +31,8 @@ public:
         const struct {
             int id;
             Message message;
-        } labels[] = {{IDC_PLAY, IDS_PLAY}, {IDC_SETTINGS, IDS_SETTINGS}, {IDC_README, IDS_README}, {IDC_QUIT, IDS_QUIT}};
+        } labels[] = {
+            {IDC_PLAY, IDS_PLAY}, {IDC_SETTINGS, IDS_SETTINGS}, {IDC_README, IDS_README}, {IDC_QUIT, IDS_QUIT}};
         for (const auto& label : labels) ::SetDlgItemTextW(m_hWnd, label.id, LoadMessage(label.message, m_language));
         return TRUE;
     }

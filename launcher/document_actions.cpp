@@ -31,8 +31,8 @@ bool FindReadme(const char* folder, char (&path)[kMaxPath]) {
                                nullptr, nullptr))
         return false;
     char name[kMaxPath];
-    return Fits(std::snprintf(name, sizeof name, "help\\%s.txt", stem), sizeof name) &&
-           JoinText(path, folder, name) && FileOpensForReading(path);
+    return Fits(std::snprintf(name, sizeof name, "help\\%s.txt", stem), sizeof name) && JoinText(path, folder, name) &&
+           FileOpensForReading(path);
 }
 
 }  // namespace
@@ -46,14 +46,11 @@ void CLauncherDlg::OnReadme() {
                        (OnGameCd(kCdDataFolder, cdFolder) && FindReadme(cdFolder, readme));
     if (!found) return;
     char commandLine[kMaxPath];
-    if (!Fits(std::snprintf(commandLine, sizeof commandLine, "notepad.exe \"%s\"", readme), sizeof commandLine))
-        return;
+    if (!Fits(std::snprintf(commandLine, sizeof commandLine, "notepad.exe \"%s\"", readme), sizeof commandLine)) return;
     ::WinExec(commandLine, SW_SHOWDEFAULT);  // the result is not examined
 }
 
-void CLauncherDlg::OnWebsite() {
-    ::ShellExecuteA(m_hWnd, "open", kWebSiteAddress, nullptr, nullptr, SW_SHOW);
-}
+void CLauncherDlg::OnWebsite() { ::ShellExecuteA(m_hWnd, "open", kWebSiteAddress, nullptr, nullptr, SW_SHOW); }
 
 void CLauncherDlg::OnManual() {
     const CString title = LoadMessage(IDS_TITLE, gameConfig.languageIndex);

@@ -35,8 +35,7 @@ bool PrepareGameLaunch(const GameLaunchInputs& inputs, GameLaunch& launch) {
     switches += RendererSwitch(c.renderer);
 
     GameLaunch built{};
-    if (!CopyText(built.commandLine, switches.c_str()) ||
-        !JoinText(built.workingDirectory, inputs.installDir, "bin") ||
+    if (!CopyText(built.commandLine, switches.c_str()) || !JoinText(built.workingDirectory, inputs.installDir, "bin") ||
         !CopyText(built.applicationPath, inputs.gameExePath))
         return false;
     built.saveConfigFirst = !iniLibrary;

@@ -50,7 +50,8 @@ HBITMAP FitPictureToControl(HBITMAP picture, HWND control) {
         const HGDIOBJ toBefore = ::SelectObject(to, scaled);
         ::SetStretchBltMode(to, HALFTONE);
         ::SetBrushOrgEx(to, 0, 0, nullptr);  // as HALFTONE asks after the mode is set
-        const bool drawn = ::StretchBlt(to, 0, 0, area.right, area.bottom, from, 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
+        const bool drawn =
+            ::StretchBlt(to, 0, 0, area.right, area.bottom, from, 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
         ::SelectObject(from, fromBefore);
         ::SelectObject(to, toBefore);
         if (drawn) std::swap(picture, scaled);
@@ -65,17 +66,17 @@ HBITMAP FitPictureToControl(HBITMAP picture, HWND control) {
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CLauncherDlg, CDialog)
-ON_WM_SYSCOMMAND()
-ON_WM_PAINT()
-ON_WM_QUERYDRAGICON()
-ON_WM_CLOSE()
-ON_BN_CLICKED(IDC_PLAY, OnPlay)
-ON_BN_DOUBLECLICKED(IDC_PLAY, OnPlayDoubleClicked)
-ON_BN_CLICKED(IDC_SETTINGS, OnSettings)
-ON_BN_CLICKED(IDC_QUIT, OnQuit)
-ON_BN_CLICKED(IDC_MANUAL, OnManual)
-ON_BN_CLICKED(IDC_README, OnReadme)
-ON_BN_CLICKED(IDC_WEBSITE, OnWebsite)
+    ON_WM_SYSCOMMAND()
+    ON_WM_PAINT()
+    ON_WM_QUERYDRAGICON()
+    ON_WM_CLOSE()
+    ON_BN_CLICKED(IDC_PLAY, OnPlay)
+    ON_BN_DOUBLECLICKED(IDC_PLAY, OnPlayDoubleClicked)
+    ON_BN_CLICKED(IDC_SETTINGS, OnSettings)
+    ON_BN_CLICKED(IDC_QUIT, OnQuit)
+    ON_BN_CLICKED(IDC_MANUAL, OnManual)
+    ON_BN_CLICKED(IDC_README, OnReadme)
+    ON_BN_CLICKED(IDC_WEBSITE, OnWebsite)
 END_MESSAGE_MAP()
 
 CLauncherDlg::CLauncherDlg(CWnd* pParent)
@@ -151,8 +152,7 @@ BOOL CLauncherDlg::OnInitDialog() {
     CreateMarkerWindow();
     EndStartupTurn();
     FitPictureToClientArea();
-    SendMessage(WM_SETICON, ICON_SMALL,
-                reinterpret_cast<LPARAM>(::LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP))));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(::LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP))));
     LocalizeControls();
     Trace("pictures and texts loaded");
     return TRUE;

@@ -30,7 +30,7 @@ private:
 };
 
 BEGIN_MESSAGE_MAP(CMarkerWnd, CFrameWnd)
-ON_WM_ACTIVATE()
+    ON_WM_ACTIVATE()
 END_MESSAGE_MAP()
 
 }  // namespace
@@ -51,8 +51,7 @@ bool CLauncherDlg::CreateMarkerWindow() {
         DestroyMarkerWindow();
         return false;
     }
-    if (m_pMarkerWnd->Create(kMarkerWindowClass, "", WS_OVERLAPPEDWINDOW, CFrameWnd::rectDefault, nullptr))
-        return true;
+    if (m_pMarkerWnd->Create(kMarkerWindowClass, "", WS_OVERLAPPEDWINDOW, CFrameWnd::rectDefault, nullptr)) return true;
     // The object is still ours when its window was never made.
     delete m_pMarkerWnd;
     m_pMarkerWnd = nullptr;

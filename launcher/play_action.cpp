@@ -53,8 +53,8 @@ void CLauncherDlg::StartInstaller() {
     // CreateProcess.
     char installer[kMaxPath];
     if (!FindInstaller(installer)) {
-        MessageBox(LoadMessage(IDS_INSERT_CD, gameConfig.languageIndex), LoadMessage(IDS_TITLE, gameConfig.languageIndex),
-                   MB_OK);
+        MessageBox(LoadMessage(IDS_INSERT_CD, gameConfig.languageIndex),
+                   LoadMessage(IDS_TITLE, gameConfig.languageIndex), MB_OK);
         return;
     }
     const char root[] = {installer[0], ':', '\\', '\0'};

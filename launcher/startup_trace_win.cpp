@@ -38,7 +38,8 @@ void StartTraceIfAsked() {
     char path[MAX_PATH];
     const DWORD length = GetEnvironmentVariableA("QUIMBO_TRACE", path, sizeof path);
     if (length == 0 || length >= sizeof path) return;
-    traceFile = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    traceFile =
+        CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (traceFile == INVALID_HANDLE_VALUE) return;
     InitializeCriticalSection(&traceLock);
     QueryPerformanceFrequency(&frequency);

@@ -6,8 +6,8 @@
 
 namespace {
 
-constexpr int kShortLine = 80;   // FirstTime, Language (start-up), DLL, CheckGDI
-constexpr int kLongLine = 256;   // Language on reload
+constexpr int kShortLine = 80;  // FirstTime, Language (start-up), DLL, CheckGDI
+constexpr int kLongLine = 256;  // Language on reload
 constexpr int kRewriteWindow = 4096;
 
 FILE* OpenIniForReading() { return std::fopen(kIniPath, "rt"); }
@@ -56,8 +56,7 @@ void ReadIniLanguageFirst(int32_t& languageIndex) {
     FILE* file = OpenIniForReading();
     if (!file) return;
     char line[kLongLine];
-    if (FindIniLine(file, "Language", line, sizeof line))
-        std::sscanf(line, "Language=%i", &languageIndex);
+    if (FindIniLine(file, "Language", line, sizeof line)) std::sscanf(line, "Language=%i", &languageIndex);
     std::fclose(file);
 }
 

@@ -46,8 +46,8 @@ char FindCdDrive() {
         if (GetDriveTypeA(root) != DRIVE_CDROM) continue;
         char label[kMaxPath];
         DWORD serial, maxComponentLength, fileSystemFlags;
-        if (!GetVolumeInformationA(root, label, sizeof label, &serial, &maxComponentLength, &fileSystemFlags,
-                                   nullptr, 0))
+        if (!GetVolumeInformationA(root, label, sizeof label, &serial, &maxComponentLength, &fileSystemFlags, nullptr,
+                                   0))
             continue;
         if (_strcmpi(label, "VESKA") == 0) found = letter;
     }

@@ -15,8 +15,14 @@ bool JoinPath(char* buffer, size_t size, const char* folder, const char* name);
 bool FileOpensForReading(const char* path);
 
 template <size_t N>
-bool JoinPath(char (&buffer)[N], const char* folder, const char* name) { return JoinPath(buffer, N, folder, name); }
+bool JoinPath(char (&buffer)[N], const char* folder, const char* name) {
+    return JoinPath(buffer, N, folder, name);
+}
 template <size_t N>
-bool CopyText(char (&buffer)[N], const char* text) { return CopyText(buffer, N, text); }
+bool CopyText(char (&buffer)[N], const char* text) {
+    return CopyText(buffer, N, text);
+}
 template <size_t N>
-bool JoinText(char (&buffer)[N], const char* first, const char* second) { return JoinText(buffer, N, first, second); }
+bool JoinText(char (&buffer)[N], const char* first, const char* second) {
+    return JoinText(buffer, N, first, second);
+}

@@ -4,7 +4,7 @@
 
 constexpr int kDisplayDeviceSlots = 5;  // slot 0 is never filled
 constexpr int kMaxDisplayModes = 128;
-constexpr int kPrimarySlot = 1;         // the primary display device, when there is one
+constexpr int kPrimarySlot = 1;  // the primary display device, when there is one
 
 struct DeviceGuid {
     uint8_t bytes[16];

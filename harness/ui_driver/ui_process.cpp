@@ -114,7 +114,8 @@ bool Process::IsRunning() const { return m_handle && WaitForSingleObject(m_handl
 
 std::optional<DWORD> Process::WaitForExit(DWORD timeoutMs) {
     DWORD exitCode = 0;
-    if (!m_handle || WaitForSingleObject(m_handle, timeoutMs) != WAIT_OBJECT_0 || !GetExitCodeProcess(m_handle, &exitCode))
+    if (!m_handle || WaitForSingleObject(m_handle, timeoutMs) != WAIT_OBJECT_0 ||
+        !GetExitCodeProcess(m_handle, &exitCode))
         return std::nullopt;
     return exitCode;
 }

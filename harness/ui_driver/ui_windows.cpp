@@ -11,8 +11,7 @@ constexpr UINT kSendTimeoutMs = 5000;
 // SendMessage with a time limit, so a hung program fails the test instead of stopping it.
 bool Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result = nullptr) {
     DWORD_PTR answer = 0;
-    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs, &answer))
-        return false;
+    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs, &answer)) return false;
     if (result) *result = LRESULT(answer);
     return true;
 }
@@ -148,8 +147,8 @@ std::vector<std::string> ComboItems(HWND combo) {
         if (SendMessageTimeoutW(combo, CB_GETLBTEXTLEN, WPARAM(i), 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &length) &&
             LRESULT(length) > 0) {
             item.assign(size_t(length) + 1, L'\0');
-            if (!SendMessageTimeoutW(combo, CB_GETLBTEXT, WPARAM(i), LPARAM(&item[0]), SMTO_ABORTIFHUNG,
-                                     kSendTimeoutMs, &copied) ||
+            if (!SendMessageTimeoutW(combo, CB_GETLBTEXT, WPARAM(i), LPARAM(&item[0]), SMTO_ABORTIFHUNG, kSendTimeoutMs,
+                                     &copied) ||
                 LRESULT(copied) < 0)
                 copied = 0;
             item.resize(copied < item.size() ? size_t(copied) : 0);

@@ -26,7 +26,8 @@ void CreateFonts() {
     NONCLIENTMETRICSA metrics = {};
     metrics.cbSize = sizeof metrics;
     const char* face = "Tahoma";
-    if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) face = metrics.lfMessageFont.lfFaceName;
+    if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+        face = metrics.lfMessageFont.lfFaceName;
     fonts.heading = MakeFont(20, FW_BOLD, VARIABLE_PITCH | FF_SWISS, face);
     fonts.text = MakeFont(14, FW_NORMAL, VARIABLE_PITCH | FF_SWISS, face);
     fonts.report = MakeFont(15, FW_NORMAL, FIXED_PITCH | FF_MODERN, "Courier New");
@@ -57,12 +58,8 @@ void LayOut(HWND window, int width, int height) {
 
 LRESULT CALLBACK GameWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_SIZE:
-            LayOut(window, LOWORD(lParam), HIWORD(lParam));
-            return 0;
-        case WM_SETFOCUS:
-            SetFocus(GetDlgItem(window, kReportTextId));
-            return 0;
+        case WM_SIZE: LayOut(window, LOWORD(lParam), HIWORD(lParam)); return 0;
+        case WM_SETFOCUS: SetFocus(GetDlgItem(window, kReportTextId)); return 0;
         case WM_CTLCOLORSTATIC:
             // A read-only edit asks as a static; give the report a page-like background.
             if (GetDlgCtrlID(HWND(lParam)) == kReportTextId) {
@@ -71,9 +68,7 @@ LRESULT CALLBACK GameWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
                 return LRESULT(GetSysColorBrush(COLOR_WINDOW));
             }
             break;
-        case WM_DESTROY:
-            PostQuitMessage(0);
-            return 0;
+        case WM_DESTROY: PostQuitMessage(0); return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }

@@ -11,5 +11,4 @@ constexpr int kReportTextId = 1002;  // read-only edit control holding the repor
 
 // Shows the window and runs its message loop until the window is closed (close box,
 // WM_CLOSE or Esc). Returns false when the window could not be created.
-bool RunGameWindow(HINSTANCE instance, int showCommand, const std::string& report,
-                   const std::string& reportNote);
+bool RunGameWindow(HINSTANCE instance, int showCommand, const std::string& report, const std::string& reportNote);

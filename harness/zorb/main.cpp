@@ -60,8 +60,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     std::string folder = ProgramFolder();
     std::string reportPath = folder + kReportName;
     bool written = !folder.empty() && WriteReport(reportPath, report);
-    std::string note = (written ? "Report written to " : "Report could not be written to ") + reportPath +
-                       "   (Esc closes)";
+    std::string note =
+        (written ? "Report written to " : "Report could not be written to ") + reportPath + "   (Esc closes)";
 
     if (!RunGameWindow(instance, showCommand, report, note)) return 2;
     return written ? 0 : 1;

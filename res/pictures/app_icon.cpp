@@ -27,8 +27,18 @@ IconArt PaintAppIcon() {
     }
 
     const float scale = 2.2f;
-    const InkStyle ink{1.35f * scale, 1.1f, {255, 252, 230}, {255, 222, 130}, {246, 170, 70},
-                       centre - 4 * scale, centre + 4 * scale, rim, 0.8f, 1.0f, 0.8f, 0.5f};
+    const InkStyle ink{1.35f * scale,
+                       1.1f,
+                       {255, 252, 230},
+                       {255, 222, 130},
+                       {246, 170, 70},
+                       centre - 4 * scale,
+                       centre + 4 * scale,
+                       rim,
+                       0.8f,
+                       1.0f,
+                       0.8f,
+                       0.5f};
     // Centre the Q with its tail (3.7, 3.3 in font units) on the disc.
     PaintStrokes(icon.image, LayoutText("Q", {centre - 3.7f * scale, centre + 3.3f * scale, scale, 0, 0}), ink);
     return icon;

@@ -56,14 +56,14 @@ void PutInfoHeader(ByteWriter& out, const IndexedImage& image, int heightField, 
     out.PutU32(kInfoHeaderSize);
     out.PutU32(static_cast<std::uint32_t>(image.width));
     out.PutU32(static_cast<std::uint32_t>(heightField));
-    out.PutU16(1);            // planes
-    out.PutU16(8);            // bits per pixel
-    out.PutU32(0);            // BI_RGB
+    out.PutU16(1);  // planes
+    out.PutU16(8);  // bits per pixel
+    out.PutU32(0);  // BI_RGB
     out.PutU32(imageBytes);
-    out.PutU32(0);            // pixels per metre, x
-    out.PutU32(0);            // pixels per metre, y
-    out.PutU32(256);          // colours used
-    out.PutU32(0);            // all colours important
+    out.PutU32(0);    // pixels per metre, x
+    out.PutU32(0);    // pixels per metre, y
+    out.PutU32(256);  // colours used
+    out.PutU32(0);    // all colours important
 }
 
 // Always a full table of 256 so an index can never point past it.
@@ -132,8 +132,8 @@ void WriteIco(const std::string& path, const IndexedImage& image, const std::vec
     out.PutU16(1);  // one image
     out.PutU8(image.width == 256 ? 0 : image.width);
     out.PutU8(image.height == 256 ? 0 : image.height);
-    out.PutU8(0);  // 0 = 256 colours
-    out.PutU8(0);  // reserved
+    out.PutU8(0);   // 0 = 256 colours
+    out.PutU8(0);   // reserved
     out.PutU16(1);  // planes
     out.PutU16(8);  // bits per pixel
     out.PutU32(resourceBytes);

@@ -19,9 +19,9 @@ constexpr Sun kSun{292, 322, 30};
 const Rgb kGlowColour{255, 206, 150};
 
 Rgb SkyColour(float y) {
-    static const std::vector<GradientStop> stops = {
-        {0.00f, {14, 13, 44}},  {0.30f, {44, 30, 88}},   {0.54f, {112, 50, 112}},
-        {0.74f, {204, 88, 106}}, {0.89f, {244, 150, 96}}, {1.00f, {255, 206, 146}}};
+    static const std::vector<GradientStop> stops = {{0.00f, {14, 13, 44}},   {0.30f, {44, 30, 88}},
+                                                    {0.54f, {112, 50, 112}}, {0.74f, {204, 88, 106}},
+                                                    {0.89f, {244, 150, 96}}, {1.00f, {255, 206, 146}}};
     return SampleGradient(stops, y / kWaterline);
 }
 
@@ -67,7 +67,7 @@ struct CloudStreak {
 // Thin lit streaks low in the sky, kept left of the buttons.
 void PaintClouds(RgbImage& image) {
     const CloudStreak streaks[] = {
-        {160, 172, 140, 2.5f, 0.4f}, {270, 198, 150, 3.0f, 0.5f}, {100, 224, 110, 2.5f, 0.45f},
+        {160, 172, 140, 2.5f, 0.4f},  {270, 198, 150, 3.0f, 0.5f}, {100, 224, 110, 2.5f, 0.45f},
         {320, 250, 100, 2.0f, 0.45f}, {190, 270, 120, 2.0f, 0.4f},
     };
     int seed = 40;
@@ -154,10 +154,19 @@ void PaintRange(RgbImage& image, const MountainRange& range) {
 void PaintMountains(RgbImage& image) {
     const MountainRange farRange{
         {{60, 125, 70}, {175, 92, 60}, {250, 40, 50}, {370, 30, 60}, {500, 46, 70}, {630, 60, 60}},
-        44, 34, 100, {196, 108, 140}, {238, 156, 142}, 0.55f};
-    const MountainRange middleRange{
-        {{0, 96, 80}, {120, 62, 50}, {215, 22, 40}, {470, 28, 70}, {600, 44, 60}},
-        30, 28, 200, {120, 58, 110}, {176, 94, 124}, 0.3f};
+        44,
+        34,
+        100,
+        {196, 108, 140},
+        {238, 156, 142},
+        0.55f};
+    const MountainRange middleRange{{{0, 96, 80}, {120, 62, 50}, {215, 22, 40}, {470, 28, 70}, {600, 44, 60}},
+                                    30,
+                                    28,
+                                    200,
+                                    {120, 58, 110},
+                                    {176, 94, 124},
+                                    0.3f};
     // The near shore: a strip of forest whose tree tops make a fine saw edge.
     const MountainRange forest{
         {{60, 26, 90}, {200, 16, 80}, {360, 12, 80}, {540, 20, 90}}, 12, 4, 300, {56, 28, 72}, {80, 40, 86}, 0.12f};
@@ -229,7 +238,7 @@ struct Tree {
 struct Bank {
     float edgeX;   // where the bank is highest, at the picture edge
     float shoreX;  // where it sinks below the bottom of the picture
-    float rise;     // pixels above the bottom at edgeX
+    float rise;    // pixels above the bottom at edgeX
     int seed;
     std::vector<Tree> trees;
 };

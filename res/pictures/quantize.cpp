@@ -182,11 +182,10 @@ Palette BuildPalette(const std::vector<const RgbImage*>& images, int maxColours)
 
 IndexedImage MapToPalette(const RgbImage& image, const Palette& palette) {
     if (palette.empty() || palette.size() > 256) throw std::invalid_argument("palette must have 1..256 colours");
-    static const int kBayer[8][8] = {
-        {0, 32, 8, 40, 2, 34, 10, 42},  {48, 16, 56, 24, 50, 18, 58, 26},
-        {12, 44, 4, 36, 14, 46, 6, 38}, {60, 28, 52, 20, 62, 30, 54, 22},
-        {3, 35, 11, 43, 1, 33, 9, 41},  {51, 19, 59, 27, 49, 17, 57, 25},
-        {15, 47, 7, 39, 13, 45, 5, 37}, {63, 31, 55, 23, 61, 29, 53, 21}};
+    static const int kBayer[8][8] = {{0, 32, 8, 40, 2, 34, 10, 42},  {48, 16, 56, 24, 50, 18, 58, 26},
+                                     {12, 44, 4, 36, 14, 46, 6, 38}, {60, 28, 52, 20, 62, 30, 54, 22},
+                                     {3, 35, 11, 43, 1, 33, 9, 41},  {51, 19, 59, 27, 49, 17, 57, 25},
+                                     {15, 47, 7, 39, 13, 45, 5, 37}, {63, 31, 55, 23, 61, 29, 53, 21}};
     // About one palette step in the smooth ramps: enough to hide banding,
     // too little to show a pattern.
     constexpr float kSpread = 7.0f;
@@ -201,8 +200,7 @@ IndexedImage MapToPalette(const RgbImage& image, const Palette& palette) {
             const float offset = ((kBayer[y & 7][x & 7] + 0.5f) / 64.0f - 0.5f) * kSpread;
             const Rgb& p = image.At(x, y);
             const float c[3] = {p.r + offset, p.g + offset, p.b + offset};
-            out.indices[static_cast<std::size_t>(y) * image.width + x] =
-                static_cast<std::uint8_t>(Nearest(palette, c));
+            out.indices[static_cast<std::size_t>(y) * image.width + x] = static_cast<std::uint8_t>(Nearest(palette, c));
         }
     }
     return out;

@@ -10,8 +10,7 @@ struct RgbImage {
     int height;
     std::vector<Rgb> pixels;  // top-down rows
 
-    RgbImage(int w, int h, Rgb fill = {})
-        : width(w), height(h), pixels(static_cast<std::size_t>(w) * h, fill) {}
+    RgbImage(int w, int h, Rgb fill = {}) : width(w), height(h), pixels(static_cast<std::size_t>(w) * h, fill) {}
 
     bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
 

@@ -32,7 +32,8 @@ void PaintStrokes(RgbImage& image, const std::vector<Segment>& segments, const I
     if (segments.empty()) return;
     const float fillRadius = style.penWidth / 2;
     const float outerRadius = fillRadius + style.outlineWidth;
-    const float reach = outerRadius + style.shadowBlur + std::max(std::fabs(style.shadowDx), std::fabs(style.shadowDy)) + 2;
+    const float reach =
+        outerRadius + style.shadowBlur + std::max(std::fabs(style.shadowDx), std::fabs(style.shadowDy)) + 2;
 
     float left = std::numeric_limits<float>::max(), top = left, right = -left, bottom = -left;
     for (const Segment& s : segments) {

@@ -31,20 +31,38 @@ void PaintTitle(RgbImage& image, const std::string& subtitle) {
     const float scale = NameScale(tracking, penUnits + 2 * outlineUnits);
     const float left = kLogoBox.left + 4 + (penUnits / 2 + outlineUnits) * scale;
 
-    const InkStyle nameInk{penUnits * scale, outlineUnits * scale,
-                            {255, 250, 222}, {255, 206, 104}, {236, 124, 52},
-                            kNameBaseline - 8 * scale, kNameBaseline,
-                            kOutline, 3, 4, 3, 0.6f};
+    const InkStyle nameInk{penUnits * scale,
+                           outlineUnits * scale,
+                           {255, 250, 222},
+                           {255, 206, 104},
+                           {236, 124, 52},
+                           kNameBaseline - 8 * scale,
+                           kNameBaseline,
+                           kOutline,
+                           3,
+                           4,
+                           3,
+                           0.6f};
     PaintStrokes(image, LayoutText(kGameName, {left, kNameBaseline, scale, kSlant, tracking}), nameInk);
 
     // The subtitle ends under the end of the name, led in by a thin rule.
     const float nameRight = left + TextWidthUnits(kGameName, tracking) * scale;
     const float subtitleLeft = nameRight - TextWidthUnits(subtitle, kSubtitleTracking) * kSubtitleScale;
-    const InkStyle subtitleInk{1.15f * kSubtitleScale, 1.4f, {255, 244, 226}, {255, 226, 200}, {250, 200, 178},
-                                kSubtitleBaseline - 8 * kSubtitleScale, kSubtitleBaseline,
-                                kOutline, 1.5f, 2, 1.5f, 0.5f};
-    PaintStrokes(image, LayoutText(subtitle, {subtitleLeft, kSubtitleBaseline, kSubtitleScale, kSlant, kSubtitleTracking}),
-                  subtitleInk);
+    const InkStyle subtitleInk{1.15f * kSubtitleScale,
+                               1.4f,
+                               {255, 244, 226},
+                               {255, 226, 200},
+                               {250, 200, 178},
+                               kSubtitleBaseline - 8 * kSubtitleScale,
+                               kSubtitleBaseline,
+                               kOutline,
+                               1.5f,
+                               2,
+                               1.5f,
+                               0.5f};
+    PaintStrokes(image,
+                 LayoutText(subtitle, {subtitleLeft, kSubtitleBaseline, kSubtitleScale, kSlant, kSubtitleTracking}),
+                 subtitleInk);
 
     const float ruleY = kSubtitleBaseline - 2.5f * kSubtitleScale;
     const float ruleRight = subtitleLeft - 4 * kSubtitleScale;

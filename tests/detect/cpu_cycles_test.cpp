@@ -8,7 +8,7 @@ TEST(CyclesToMHz, RoundsUpOnlyFromATenthsDigitOfSixAndNeverWraps) {
     const struct {
         uint64_t cycles;
         int32_t mhz;
-    } cases[] = {{299600000, 300}, {299500000, 299},       {300000000, 300},   {300599999, 300},
+    } cases[] = {{299600000, 300}, {299500000, 299},      {300000000, 300},      {300599999, 300},
                  {0, 0},           {4294967296ull, 4295}, {5000000000ull, 5000}, {UINT64_MAX, INT32_MAX}};
     for (const auto& c : cases) EXPECT_EQ(CyclesToMHz(c.cycles), c.mhz) << c.cycles;
 }

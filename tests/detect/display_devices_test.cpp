@@ -71,6 +71,7 @@ TEST(DisplayDevices, SlotsAndAvailabilityFollowTheDevices) {
     const ScriptedDevice noObject = {"3dfx", 2, true}, noCooperation = {"3dfx", 3, false, true};
     ScriptedDevice longNames = {std::string(250, 'x') + "3dfx" + std::string(300, 'y'), 2};
     longNames.description = std::string(500, 'd');
+    // clang-format off
     const struct {
         const char* name;
         std::vector<ScriptedDevice> devices;
@@ -93,6 +94,7 @@ TEST(DisplayDevices, SlotsAndAvailabilityFollowTheDevices) {
         {"overlong names", {kPrimary, longNames, {std::string(252, 'x') + "3dfx", 3}}, NotAccelerated, 0,
          "3 0 0: " + kBoard + std::string(127, 'd') + " 3d 3dfx m2 g2,Board m2 g3"},  // 3dfx cut at 255 characters
     };
+    // clang-format on
     const DisplayDevice kZero{};
     for (const auto& c : cases) {
         ScriptedDisplays displays;
@@ -122,8 +124,8 @@ TEST(DisplayDevices, ModesSortByAreaPlusDepthAndStopAt128) {
         for (int i = 0; i < scan.devices[slot].modeCount; ++i)
             modes[slot].emplace_back(scan.devices[slot].modeWidth[i], scan.devices[slot].modeHeight[i],
                                      scan.devices[slot].modeBitsPerPixel[i]);
-    EXPECT_EQ(modes[1], (std::vector<Mode>{{320, 240, 8}, {320, 240, 32}, {640, 480, 32}, {800, 600, 16},
-                                           {1024, 768, 8}}));
+    EXPECT_EQ(modes[1],
+              (std::vector<Mode>{{320, 240, 8}, {320, 240, 32}, {640, 480, 32}, {800, 600, 16}, {1024, 768, 8}}));
     EXPECT_EQ(displays.modesTaken, 5 + 128);
     ASSERT_EQ(modes[2].size(), 128u);
     EXPECT_EQ(modes[2].front(), Mode(640, 480, 16));  // the first two scripted modes are the smallest

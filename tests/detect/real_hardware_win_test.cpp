@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
 #include <windows.h>
 #include <ddraw.h>
+#include <gtest/gtest.h>
 
 #include <GL/gl.h>
 
@@ -20,7 +20,7 @@ using Mode = std::tuple<int32_t, int32_t, int32_t>;
 
 HRESULT CALLBACK CollectMode(LPDDSURFACEDESC mode, LPVOID context) {
     static_cast<std::vector<Mode>*>(context)->emplace_back(mode->dwWidth, mode->dwHeight,
-                                                            mode->ddpfPixelFormat.dwRGBBitCount);
+                                                           mode->ddpfPixelFormat.dwRGBBitCount);
     return DDENUMRET_OK;
 }
 
@@ -117,10 +117,8 @@ TEST(RegistryClock, ReadsTheStoredFigureAndGivesZeroWhenOversizedOrMissing) {
     RegDeleteValueA(key, "~MHz");  // no spelling of the name at all
     EXPECT_EQ(ReadRegistryCpuMHz(), 0);
 
-    if (hadValue)
-        RegSetValueExA(key, "~MHz", 0, type, original.data(), DWORD(original.size()));
-    else
-        RegDeleteValueA(key, "~MHz");
+    if (hadValue) RegSetValueExA(key, "~MHz", 0, type, original.data(), DWORD(original.size()));
+    else RegDeleteValueA(key, "~MHz");
     RegCloseKey(key);
 }
 

@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "dialogs/language_dlg.h"
+#include "harness/ui_driver/ui_driver.h"
 #include "res/messages.h"
 #include "res/resource.h"
 #include "tests/support/dialog_driver.h"
-#include "harness/ui_driver/ui_driver.h"
 
 // The language dialog built from its template and driven as a user would: it asks in the
 // stored language with that one preselected, and only OK or Enter stores the choice.
@@ -21,9 +21,7 @@ namespace {
 // Wine took its code page: a locale never generated falls back to the Western one.
 TEST(SystemCodePage, IsThatOfTheLocaleAsked) {
     const char* locale = std::getenv("LC_ALL");
-    if (locale && std::strncmp(locale, "ru_RU", 5) == 0) {
-        EXPECT_EQ(GetACP(), 1251u);
-    }
+    if (locale && std::strncmp(locale, "ru_RU", 5) == 0) { EXPECT_EQ(GetACP(), 1251u); }
 }
 
 TEST(LanguageDialog, AsksInTheStoredLanguageAndOnlyOkOrEnterStoresTheChoice) {
@@ -54,19 +52,20 @@ TEST(LanguageDialog, AsksInTheStoredLanguageAndOnlyOkOrEnterStoresTheChoice) {
     };
     for (const auto& c : cases) {
         CLanguageDlg dialog(c.start);
-        EXPECT_EQ(RunDialogAndAct(dialog,
-                                  [&](HWND w) {
-                                      const HWND combo = ui::Control(w, IDC_LANGUAGE_COMBO);
-                                      EXPECT_EQ(ui::Text(w), "Quimbo - Marivel");
-                                      EXPECT_EQ(ui::Text(ui::Control(w, IDC_LANGUAGE_LABEL)), c.label);
-                                      EXPECT_EQ(ui::ComboItems(combo),
-                                                (std::vector<std::string>{"English", "Español", "Français"}));
-                                      EXPECT_EQ(ui::ComboSelection(combo), c.preselected);
-                                      EXPECT_EQ(dialog.LanguageIndex(), c.languageWhenShown);
-                                      SendMessageA(combo, CB_SETCURSEL, WPARAM(c.pick), 0);
-                                      c.end(w);
-                                  }),
-                  c.result);
+        EXPECT_EQ(
+            RunDialogAndAct(
+                dialog,
+                [&](HWND w) {
+                    const HWND combo = ui::Control(w, IDC_LANGUAGE_COMBO);
+                    EXPECT_EQ(ui::Text(w), "Quimbo - Marivel");
+                    EXPECT_EQ(ui::Text(ui::Control(w, IDC_LANGUAGE_LABEL)), c.label);
+                    EXPECT_EQ(ui::ComboItems(combo), (std::vector<std::string>{"English", "Español", "Français"}));
+                    EXPECT_EQ(ui::ComboSelection(combo), c.preselected);
+                    EXPECT_EQ(dialog.LanguageIndex(), c.languageWhenShown);
+                    SendMessageA(combo, CB_SETCURSEL, WPARAM(c.pick), 0);
+                    c.end(w);
+                }),
+            c.result);
         EXPECT_EQ(dialog.LanguageIndex(), c.stored) << c.start << " " << c.pick;
     }
 }

@@ -56,7 +56,7 @@ TEST(VideoOptionsLists, WindowedSizesAreStrictlySmallerThanTheDesktop) {
 
 TEST(VideoOptionsLists, FullScreenListsThePrimary16BitModesOfTheFiveSizes) {
     DisplayDeviceTable devices = {};
-    const int32_t modes[][3] = {{320, 200, 16}, {320, 240, 8}, {320, 240, 16}, {640, 400, 16}, {480, 640, 16},
+    const int32_t modes[][3] = {{320, 200, 16}, {320, 240, 8},  {320, 240, 16}, {640, 400, 16},  {480, 640, 16},
                                 {640, 480, 32}, {640, 480, 16}, {800, 600, 24}, {1024, 768, 16}, {1280, 1024, 16}};
     for (const auto& m : modes) {
         DisplayDevice& primary = devices[1];

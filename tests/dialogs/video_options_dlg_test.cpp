@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <functional>
@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "dialogs/video_options_dlg.h"
+#include "harness/ui_driver/ui_driver.h"
 #include "res/localized_text.h"
 #include "res/resource.h"
 #include "tests/support/dialog_driver.h"
 #include "tests/support/scripted_modes.h"
-#include "harness/ui_driver/ui_driver.h"
 
 // The video options dialog built from its template, with the device table scripted
 // and worked as a user would.
@@ -37,7 +37,8 @@ LONG WidestText(HWND combo) {
     SIZE size;
     for (const std::string& text : ui::ComboItems(combo)) {
         std::wstring wide(text.size(), L'\0');
-        wide.resize(size_t(MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), wide.data(), int(wide.size()))));
+        wide.resize(
+            size_t(MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), wide.data(), int(wide.size()))));
         if (GetTextExtentPoint32W(dc, wide.c_str(), int(wide.size()), &size)) widest = std::max(widest, size.cx);
     }
     SelectObject(dc, previous);
@@ -49,10 +50,12 @@ Shown Read(HWND dialog) {
     const HWND renderers = ui::Control(dialog, IDC_RENDERER_COMBO);
     const HWND resolutions = ui::Control(dialog, IDC_RESOLUTION_COMBO);
     const HWND windowed = ui::Control(dialog, IDC_WINDOWED);
+    // clang-format off
     return {ui::ComboItems(renderers), ui::ComboItems(resolutions), ui::ComboSelection(renderers),
             ui::ComboSelection(resolutions), ui::ComboSelection(ui::Control(dialog, IDC_LANGUAGE_COMBO)),
             ui::IsEnabled(windowed), ui::IsChecked(windowed), ui::IsChecked(ui::Control(dialog, IDC_FULLSCREEN)),
             LONG(SendMessageA(renderers, CB_GETDROPPEDWIDTH, 0, 0)), WidestText(renderers)};
+    // clang-format on
 }
 
 const Texts kEnglishRenderers = {"Without 3D card for slow computers", "Without 3D card for fast computers"};
@@ -71,7 +74,8 @@ protected:
 
     // Opens the dialog on the record and the table, lets `act` work it, reads it, then
     // ends it with `button`; the record then holds what the dialog handed back.
-    Shown Run(int button, INT_PTR expected, const std::function<void(HWND)>& act = [](HWND) {}) {
+    Shown Run(
+        int button, INT_PTR expected, const std::function<void(HWND)>& act = [](HWND) {}) {
         videoOptionsDlg.SetData(config, devices);
         Shown shown{};
         EXPECT_EQ(RunDialogAndAct(videoOptionsDlg,
@@ -103,7 +107,7 @@ TEST_F(VideoOptionsDialog, ListsFollowTheWindowModeAndTheStoredChoices) {
     EXPECT_TRUE(shown.windowedChecked);
 
     config.renderer = RenderOpenGL;  // no 3D device: the slow software item
-    config.languageIndex = German;  // opens as English at once; Cancel takes nothing back
+    config.languageIndex = German;   // opens as English at once; Cancel takes nothing back
     shown = Run(IDCANCEL, IDCANCEL);
     EXPECT_GE(shown.rendererListWidth, shown.widestRendererText);  // German texts are wider than the box
     EXPECT_EQ(std::tie(shown.renderer, config.renderer, shown.language, config.languageIndex),
@@ -125,8 +129,9 @@ TEST_F(VideoOptionsDialog, WindowModeClicksRefillTheSizesAndOkStoresTheMode) {
 // The texts in the stored language; the caption is the English title in every language.
 TEST_F(VideoOptionsDialog, TextsInTheStoredLanguageUnderTheEnglishTitle) {
     const std::pair<int, Message> labels[] = {
-        {IDC_VIDEO_GROUP, IDS_VIDEO_OPTIONS}, {IDC_RENDERER_LABEL, IDS_RENDERER}, {IDC_RESOLUTION_LABEL, IDS_RESOLUTION},
-        {IDC_WINDOWED, IDS_WINDOWED},         {IDC_FULLSCREEN, IDS_FULLSCREEN},   {IDC_LANGUAGE_GROUP, IDS_LANGUAGE},
+        {IDC_VIDEO_GROUP, IDS_VIDEO_OPTIONS},     {IDC_RENDERER_LABEL, IDS_RENDERER},
+        {IDC_RESOLUTION_LABEL, IDS_RESOLUTION},   {IDC_WINDOWED, IDS_WINDOWED},
+        {IDC_FULLSCREEN, IDS_FULLSCREEN},         {IDC_LANGUAGE_GROUP, IDS_LANGUAGE},
         {IDC_LANGUAGE_LABEL, IDS_SELECT_LANGUAGE}};
     for (int32_t language = English; language <= Dutch; ++language) {
         config.languageIndex = language;

@@ -104,7 +104,8 @@ TEST_F(Documents, ReadmeWebSiteAndManualInEveryLanguage) {
         EXPECT_NE(webCommand.find("http://www.quimbo-marivel.example/"), std::string::npos) << webCommand;
         PressManual(dialog);
         const std::string manual = WaitForRecord(reader)["commandLine"];
-        const std::string parameters = "\"" + world.InstallFolder() + "\\help\\manual" + std::to_string(language) + ".pdf\"";
+        const std::string parameters =
+            "\"" + world.InstallFolder() + "\\help\\manual" + std::to_string(language) + ".pdf\"";
         EXPECT_EQ(manual.substr(manual.size() - std::min(manual.size(), parameters.size())), parameters) << manual;
         Quit(dialog, launcher);
     }
@@ -154,8 +155,9 @@ TEST_F(Documents, WithoutReaderTheQuestionLeadsToTheInstallerOnTheCd) {
     HWND dialog = StartInstalled(world, launcher);
     ASSERT_NE(dialog, nullptr);
 
-    const std::string question = "Quimbo - Marivel|Do you want to install Adobe Acrobat Reader?\n\n"
-                                 "Adobe Acrobat Reader lets you read the manual of the game.";
+    const std::string question =
+        "Quimbo - Marivel|Do you want to install Adobe Acrobat Reader?\n\n"
+        "Adobe Acrobat Reader lets you read the manual of the game.";
     PressManual(dialog);  // No: nothing more happens
     EXPECT_EQ(LauncherWorld::AnswerBox(launcher, dialog, IDNO), question);
 

@@ -76,7 +76,8 @@ std::string LauncherWorld::CdLauncher() { return std::string(kCdRoot) + "Quimbo.
 ui::Process LauncherWorld::StartLauncher(const std::string& program, const std::string& workingDirectory,
                                          const std::vector<std::string>& environment) {
     ui::Process launcher;
-    EXPECT_TRUE(launcher.Start(program, "", workingDirectory, environment)) << program << ": error " << ::GetLastError();
+    EXPECT_TRUE(launcher.Start(program, "", workingDirectory, environment))
+        << program << ": error " << ::GetLastError();
     return launcher;
 }
 

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "harness/ui_driver/ui_driver.h"
 #include "state/game_config.h"
 #include "tests/support/temp_dir.h"
-#include "harness/ui_driver/ui_driver.h"
 
 class LauncherWorld {
 public:
@@ -22,7 +22,7 @@ public:
 
     // The installation: Quimbo.exe and bin\zorb.exe, registered under HKCU.
     void Install();
-    void Uninstall();  // the registry entry only
+    void Uninstall();                   // the registry entry only
     std::string InstallFolder() const;  // no trailing backslash
     void WriteIni(const std::string& text);
     void WriteConfig(const GameConfig& config);
@@ -33,7 +33,7 @@ public:
     static constexpr const char* kCdRoot = "V:\\";
     void PutLauncherOnCd();
 
-    static std::string LauncherProgram();  // the launcher beside the test program
+    static std::string LauncherProgram();   // the launcher beside the test program
     std::string InstalledLauncher() const;  // Quimbo.exe in the install folder
     static std::string CdLauncher();        // Quimbo.exe at the CD-ROM's root
 

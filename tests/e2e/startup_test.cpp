@@ -78,7 +78,7 @@ TEST_F(Startup, FirstTimeStartsFromDefaultsWithTheIniLanguageAndSavesThem) {
 
     const GameConfig saved = world.ReadConfig();
     EXPECT_EQ(saved.languageIndex, 2);
-    EXPECT_EQ(saved.screenWidth, 512);                         // defaults, not the stored 800
+    EXPECT_EQ(saved.screenWidth, 512);  // defaults, not the stored 800
     // The defaults were made from the measured rate, not from one still unknown.
     const int direct = DetectCpuMHz();
     EXPECT_NEAR(LauncherWorld::TracedValue("measurement waited for"), direct, direct / 20);
@@ -130,8 +130,10 @@ TEST_F(Startup, DoubleStartLeavesOneLauncher) {
     world.Install();
     world.WriteConfig(DefaultRecord());
     world.PutLauncherOnCd();
+    // clang-format off
     const struct { bool fromCd; DWORD gapMs; } rows[] = {{false, 0}, {false, 100}, {false, 300}, {false, 700},
         {false, 1200}, {false, 2000}, {true, 0}, {true, 400}, {true, 1500}};
+    // clang-format on
     for (const auto& row : rows) {
         if (row.fromCd && !row.gapMs)  // the first row from the CD
             std::filesystem::copy_file(ui::PathBesideThisProgram("zorb.exe"), world.InstalledLauncher(),
@@ -144,9 +146,13 @@ TEST_F(Startup, DoubleStartLeavesOneLauncher) {
         }
         const char* shownClass = row.fromCd ? kGameWindowClass : "#32770";
         const int toEnd = row.fromCd ? 2 : 1;
-        EXPECT_TRUE(ui::WaitUntil([&] {
-            return !launchers[0].IsRunning() + !launchers[1].IsRunning() == toEnd && VisibleWindowsOfClass(shownClass) > 0;
-        }, 8000)) << row.fromCd << " " << row.gapMs;
+        EXPECT_TRUE(ui::WaitUntil(
+            [&] {
+                return !launchers[0].IsRunning() + !launchers[1].IsRunning() == toEnd &&
+                       VisibleWindowsOfClass(shownClass) > 0;
+            },
+            8000))
+            << row.fromCd << " " << row.gapMs;
         EXPECT_FALSE(ui::WaitUntil([&] { return VisibleWindowsOfClass(shownClass) > 1; }, 1000)) << row.gapMs;
         ui::WaitUntil([&] {
             if (HWND window = ui::FindTopLevelWindow(0, shownClass)) ui::PostClose(window);
@@ -165,8 +171,8 @@ TEST_F(Startup, SecondLauncherEndsAndANewOneStartsAfterQuitOrClose) {
 
     // With a window of ours in front, the second launcher brings the first one's dialog
     // forward, not only its hidden marker.
-    HWND inFront = ::CreateWindowExA(0, "STATIC", "in front", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200,
-                                     nullptr, nullptr, nullptr, nullptr);
+    HWND inFront = ::CreateWindowExA(0, "STATIC", "in front", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr,
+                                     nullptr, nullptr, nullptr);
     ::SetForegroundWindow(inFront);
     ui::Process second = world.StartInstalled();
     LauncherWorld::ExpectEndsUnseen(second);

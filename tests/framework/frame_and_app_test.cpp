@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include "framework/frame_wnd.h"
 #include "framework/instance.h"
@@ -17,21 +17,20 @@ struct CountedFrame : CFrameWnd {
 
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override {
         switch (message) {
-        case WM_CREATE:
-            if (destroyInCreate) ::DestroyWindow(m_hWnd);
-            *result = createResult;
-            return true;
-        case WM_APP:  // the outermost message: closes the window through a nested one
-            SendMessage(WM_CLOSE);
-            deletedAfterNestedClose = framesDeleted;
-            return true;
-        case WM_APP + 1:
-            throw 1;  // the window procedure catches it
-        case WM_CLOSE:
-            SendMessage(WM_APP + 1);
-            Default();  // must still be WM_CLOSE: DestroyWindow, WM_NCDESTROY arrives in here
-            deletedAfterDefault = framesDeleted;
-            return true;
+            case WM_CREATE:
+                if (destroyInCreate) ::DestroyWindow(m_hWnd);
+                *result = createResult;
+                return true;
+            case WM_APP:  // the outermost message: closes the window through a nested one
+                SendMessage(WM_CLOSE);
+                deletedAfterNestedClose = framesDeleted;
+                return true;
+            case WM_APP + 1: throw 1;  // the window procedure catches it
+            case WM_CLOSE:
+                SendMessage(WM_APP + 1);
+                Default();  // must still be WM_CLOSE: DestroyWindow, WM_NCDESTROY arrives in here
+                deletedAfterDefault = framesDeleted;
+                return true;
         }
         return CFrameWnd::OnWndMsg(message, wParam, lParam, result);
     }

@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <vector>
 
@@ -29,7 +29,10 @@ struct RecordingDialog : CDialog {
     }
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override {
         everShown |= message == WM_SHOWWINDOW && wParam;
-        if (message == kPostedInInit) { ++postedSeen; visibleAtPosted = IsWindowVisible(); }
+        if (message == kPostedInInit) {
+            ++postedSeen;
+            visibleAtPosted = IsWindowVisible();
+        }
         return CDialog::OnWndMsg(message, wParam, lParam, result);
     }
 };

@@ -16,7 +16,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     LoadConfigRecord(config, machine.hardware3DAvailable, [&] { return machine; });
     if (config.configVersion != kConfigVersion || !IsLanguageIndex(config.languageIndex)) std::abort();
     const std::string stored = ReadBytes(kConfigPath);
-    if (stored.size() != sizeof config || std::memcmp(stored.data(), &config, sizeof config) != 0)
-        std::abort();
+    if (stored.size() != sizeof config || std::memcmp(stored.data(), &config, sizeof config) != 0) std::abort();
     return 0;
 }

@@ -32,7 +32,7 @@ TEST(GameLaunch, SwitchesLibraryAndSavingFollowTheSettings) {
         {RenderOpenGL, 3, "", " /opengl", true, false},  // only the first two slots count
         {RenderSoftware8, 1, "glide3x.dll", " /DLL:glide3x.dll /soft8", false, false},
         {RenderSoftware8, 1, "0none", " /DLL:kx3dfx.dll /soft8", true, true},  // a leading 0 names no library
-        {7, 0, "", "", true, false},  // a renderer the game would not know
+        {7, 0, "", "", true, false},                                           // a renderer the game would not know
     };
     for (const auto& c : cases) {
         Inputs in;
@@ -63,7 +63,6 @@ TEST(GameLaunch, WindowAndSizesPassAsStoredButAnOverlongFolderFails) {
     EXPECT_FALSE(in.Prepare(launch));
     EXPECT_FALSE(launch.passes3dfxLibrary);
 }
-
 
 // The start scripted: what each way answers, and what reached it.
 struct ScriptedStarter final : ProgramStarter {

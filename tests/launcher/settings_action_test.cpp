@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <cstring>
 #include <functional>
@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "framework/win_app.h"
+#include "harness/ui_driver/ui_driver.h"
 #include "launcher/launcher_dlg.h"
 #include "launcher/state_steps.h"
 #include "res/messages.h"
@@ -18,7 +19,6 @@
 #include "tests/support/dialog_driver.h"
 #include "tests/support/scripted_modes.h"
 #include "tests/support/temp_dir.h"
-#include "harness/ui_driver/ui_driver.h"
 
 // Settings on the real main dialog: its OnSettings runs the video options dialog and
 // saves or reloads. The user works both dialogs from a second thread while this thread
@@ -114,8 +114,10 @@ TEST_F(SettingsAction, CancelReloadsTheStoredRecord) {
         bool closeBox;
         const char* playLabel;
     } cases[] = {
-        {German, RenderSoftware24, 0, 0, false, "Start"}, {Spanish, RenderSoftware24, 0, 0, true, "Iniciar"},
-        {English, RenderSoftware24, 1, 2, false, "Play"}, {English, RenderOpenGL, 0, 1, false, "Play"},
+        {German, RenderSoftware24, 0, 0, false, "Start"},
+        {Spanish, RenderSoftware24, 0, 0, true, "Iniciar"},
+        {English, RenderSoftware24, 1, 2, false, "Play"},
+        {English, RenderOpenGL, 0, 1, false, "Play"},
     };
     for (const auto& c : cases) {
         displayDevices[1].hardware3D = c.primaryAccelerated;
@@ -158,7 +160,8 @@ std::string Bits(HBITMAP bitmap) {
 // the handles), and the program's icon behind the minimised dialog and its drag image.
 TEST(MainDialog, TextsPictureAndIconFollowTheLanguage) {
     Install();
-    const std::pair<int, const char*> looks[] = {  // picture; caption, Play, Settings, Read me, Quit
+    const std::pair<int, const char*> looks[] = {
+        // picture; caption, Play, Settings, Read me, Quit
         {IDB_TITLE_ENGLISH, "Quimbo - Marivel|Play|Settings|Read me|Quit"},
         {IDB_TITLE_FRENCH, "Quimbo - Marivel|Jouer|Configuration|Lisez-moi|Quitter"},
         {IDB_TITLE_GERMAN, "Quimbo Marivel|Start|Konfiguration|Lies mich|Beenden"},
@@ -176,9 +179,11 @@ TEST(MainDialog, TextsPictureAndIconFollowTheLanguage) {
             DeleteObject(expected);
             EXPECT_FALSE(expectedBits.empty());
             EXPECT_TRUE(Bits(reinterpret_cast<HBITMAP>(SendMessageA(ui::Control(window, IDC_BACKGROUND), STM_GETIMAGE,
-                                                                    IMAGE_BITMAP, 0))) == expectedBits) << language;
+                                                                    IMAGE_BITMAP, 0))) == expectedBits)
+                << language;
             std::string shown = ui::Text(window);
-            for (int id : {IDC_PLAY, IDC_SETTINGS, IDC_README, IDC_QUIT}) shown += "|" + ui::Text(ui::Control(window, id));
+            for (int id : {IDC_PLAY, IDC_SETTINGS, IDC_README, IDC_QUIT})
+                shown += "|" + ui::Text(ui::Control(window, id));
             EXPECT_EQ(shown, texts);
             EXPECT_EQ(ui::Text(ui::Control(window, IDC_WEBSITE)), "www.quimbo-marivel.example");
             EXPECT_TRUE(ui::IsEnabled(ui::Control(window, IDC_SETTINGS)));

@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <cstring>
 #include <tuple>
@@ -11,7 +11,8 @@ namespace {
 
 const void* Resource(int id, LPCSTR type, DWORD minimumSize) {
     const HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(id), type);
-    return found && SizeofResource(nullptr, found) >= minimumSize ? LockResource(LoadResource(nullptr, found)) : nullptr;
+    return found && SizeofResource(nullptr, found) >= minimumSize ? LockResource(LoadResource(nullptr, found))
+                                                                  : nullptr;
 }
 
 // The main dialog has a taskbar button of its own (DLGTEMPLATEEX: help id, exStyle, style).
@@ -23,13 +24,15 @@ TEST(DialogTemplates, MainDialogHasATaskbarButton) {
 
 // The bitmaps the dialogs draw are the generator's 640x480 8 bpp pictures.
 TEST(Pictures, EveryBitmapIs640By480With256Colours) {
-    for (int id : {IDB_BACKGROUND, IDB_TITLE_ENGLISH, IDB_TITLE_SPANISH, IDB_TITLE_FRENCH, IDB_TITLE_GERMAN, IDB_TITLE_DUTCH}) {
+    for (int id :
+         {IDB_BACKGROUND, IDB_TITLE_ENGLISH, IDB_TITLE_SPANISH, IDB_TITLE_FRENCH, IDB_TITLE_GERMAN, IDB_TITLE_DUTCH}) {
         const void* bytes = Resource(id, RT_BITMAP, sizeof(BITMAPINFOHEADER));
         ASSERT_TRUE(bytes) << id;
         BITMAPINFOHEADER header;
         std::memcpy(&header, bytes, sizeof(header));
         EXPECT_EQ(std::make_tuple(header.biWidth, header.biHeight, header.biBitCount, header.biCompression),
-                  std::make_tuple(LONG(640), LONG(480), WORD(8), DWORD(BI_RGB))) << id;
+                  std::make_tuple(LONG(640), LONG(480), WORD(8), DWORD(BI_RGB)))
+            << id;
     }
 }
 

@@ -1,10 +1,10 @@
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 
-#include "res/localized_text.h"
 #include "harness/ui_driver/ui_driver.h"
+#include "res/localized_text.h"
 
 // Every message in every language, as the user must see it. Bytes are Windows-1252;
 // columns are in LanguageIndex order: English, French, German, Spanish, Italian, Dutch.
@@ -15,6 +15,7 @@ struct MessageTexts {
     const char* text[6];
 };
 
+// clang-format off
 const MessageTexts kMessages[] = {
     {IDS_TITLE, {"Quimbo - Marivel", "Quimbo - Marivel", "Quimbo Marivel", "Quimbo Marivel", "Quimbo - Marivel",
       "Quimbo - Marivel"}},
@@ -55,6 +56,7 @@ const MessageTexts kMessages[] = {
     {IDS_SELECT_LANGUAGE, {"Select your language", "Sélectionnez votre langue.", "Wählen Sie Ihre Sprache.",
       "Selecciona tu idioma.", "Seleziona la tua lingua.", "Kies uw taal."}},
 };
+// clang-format on
 
 const char* const kLanguageNames[6] = {"English", "Français", "Deutsch", "Español", "Italiano", "Nederlands"};
 

@@ -14,7 +14,10 @@ namespace {
 std::string FromHex(const char* hex) {
     std::string bytes;
     for (const char* p = hex; *p;) {
-        if (*p == ' ') { ++p; continue; }
+        if (*p == ' ') {
+            ++p;
+            continue;
+        }
         bytes += char(std::stoi(std::string(p, 2), nullptr, 16));
         p += 2;
     }
@@ -36,11 +39,13 @@ using ConfigDefaults = SettingsTest;
 TEST_F(ConfigDefaults, TheRecordFollowsClockAcceleratorAndKeyboard) {
     ASSERT_EQ(kUsDefaults.size(), 128u);
     const unsigned char azerty[5] = {30, 44, 18, 19, 16};
+    // clang-format off
     const struct { int32_t mhz; bool accelerator, qwerty; uint16_t langId; char renderer, state, language; } cases[] = {
         {300, false, true, 0x0409, 1, 0, 0}, {299, false, true, 0x0409, 0, 0, 0}, {0, true, true, 0x0409, 2, 1, 0},
         {300, false, false, 0x0409, 1, 0, 0}, {300, false, true, 0x0807, 1, 0, 2}, {300, false, true, 0x0C0A, 1, 0, 3},
         {300, false, true, 0x080C, 1, 0, 1}, {300, false, true, 0x0410, 1, 0, 4}, {300, false, true, 0x0413, 1, 0, 5},
         {300, false, true, 0x0816, 1, 0, 0}, {300, false, true, 0x0416, 1, 0, 0}};  // by the primary language
+    // clang-format on
     for (const auto& c : cases) {
         machine = {c.mhz, c.accelerator, c.langId, c.qwerty};
         MakeDefaultConfig(config, machine);
@@ -73,12 +78,14 @@ TEST_F(ConfigFile, InvalidRecordsGiveTheDefaultsAndValidOnesStay) {
     };
     const std::string defaults = kUsDefaults, defaultsWithTail = kUsDefaults.substr(0, 121) + "tailtai";
     std::string openGl = changed(4, RenderOpenGL);  // stored on a machine without accelerator: kept
-    openGl[40] = '\x11';                           // a game-owned double
+    openGl[40] = '\x11';                            // a game-owned double
+    // clang-format off
     const struct { std::string stored; int32_t rendererBefore; bool accelerator; std::string loaded; } cases[] = {
         {"", 0, false, defaults}, {std::string(127, '\x07'), 0, false, defaults}, {valid + "x", 0, false, defaults},
         {changed(0, 15), 0, false, defaultsWithTail}, {changed(8, 6), 0, false, defaultsWithTail},
         {changed(8, -1), 0, false, defaultsWithTail}, {valid, RenderOpenGL, false, defaultsWithTail},
         {valid, RenderOpenGL, true, valid}, {valid, 0, false, valid}, {openGl, 0, false, openGl}};
+    // clang-format on
     for (const auto& c : cases) {
         config = GameConfig{};
         config.renderer = c.rendererBefore;
@@ -129,6 +136,7 @@ TEST_F(ConfigFile, WithoutBinFolderNothingIsWrittenAndMemoryStays) {
 TEST_F(ConfigFile, SaveReportsWhetherTheFileHoldsTheRecordAndLeavesNoTemporaryFile) {
     MakeDefaultConfig(config, machine);
     config.screenWidth = 1024;
+    // clang-format off
     const struct { bool oldFile, tempBlocked, targetIsFolder, saved; } cases[] = {
         {true, false, false, true},
         {false, false, false, true},
@@ -136,6 +144,7 @@ TEST_F(ConfigFile, SaveReportsWhetherTheFileHoldsTheRecordAndLeavesNoTemporaryFi
         {false, true, false, false},  // no file to rewrite
         {false, false, true, false},  // the swap itself fails
     };
+    // clang-format on
     for (const auto& c : cases) {
         std::filesystem::remove_all(kConfigPath);
         std::filesystem::remove_all(kConfigTempPath);
@@ -161,9 +170,13 @@ struct ScriptedSteps final : FileSteps {
     int refusedMoves = 0;
     bool readOnly = false, rewrites = true;
     std::string log;
-    Written WriteNew(const char* path, const void*, size_t) override { return log += std::string("new ") + path + ";", written; }
+    Written WriteNew(const char* path, const void*, size_t) override {
+        return log += std::string("new ") + path + ";", written;
+    }
     bool MoveOver(const char*, const char*) override { return log += "move;", refusedMoves-- <= 0; }
-    bool RewriteInPlace(const char* path, const void*, size_t) override { return log += std::string("rewrite ") + path + ";", rewrites; }
+    bool RewriteInPlace(const char* path, const void*, size_t) override {
+        return log += std::string("rewrite ") + path + ";", rewrites;
+    }
     bool IsReadOnly(const char*) override { return readOnly; }
     void Remove(const char* path) override { log += std::string("remove ") + path + ";"; }
     void Wait(unsigned ms) override { log += "wait " + std::to_string(ms) + ";"; }

@@ -15,10 +15,12 @@ using IniRead = SettingsTest;
 // a line. Values parse as scanf's %i does.
 TEST_F(IniRead, LanguageReadersTakeTheirLineInTheirPieces) {
     const std::string long79 = std::string(79, '#') + "Language=4\n", long255 = std::string(255, '#') + "Language=3\n";
+    // clang-format off
     const struct { std::string text; int32_t atStartUp, onReload; } cases[] = {
         {"FirstTime=1\nLanguage=3\nother=1\nLanguage=1\n", 1, 3},
         {"Language=010\n", 8, 8}, {"Language=0X1F\n", 31, 31}, {"Language= 2\n", 2, 2}, {"; Language=5\n", 7, 7},
         {long79, 4, 7}, {long255, 7, 3}, {"", 7, 7}};
+    // clang-format on
     for (const auto& c : cases) {
         WriteBytes(kIniPath, c.text);
         EXPECT_EQ(LastIniLanguage(7), c.atStartUp) << c.text;
@@ -32,12 +34,14 @@ TEST_F(IniRead, LanguageReadersTakeTheirLineInTheirPieces) {
 // a comment naming it parses nothing and hides the real line. A missing key or file
 // leaves the value as it was.
 TEST_F(IniRead, FirstTimeAndDriverSettingsFromTheFirstLineNamingThem) {
+    // clang-format off
     const struct { const char* text; int opened, firstTime; const char* dll; int32_t checkGdi; } cases[] = {
         {"; FirstTime=1 marks a first run\nFirstTime=1\n", 1, 0, "", 1},
         {"; DLL=glide.dll\nDLL=glide.dll\nCheckGDI=0\n", 1, 0, "", 0},
         {"CheckGDI=0x0\r\n\r\nDLL=my lib.dll\r\nFirstTime=2\r\n", 1, 2, "my", 0},
         {"DLL=glide3x.dll\n", 1, 0, "glide3x.dll", 1},
         {nullptr, 0, 0, "", 1}};
+    // clang-format on
     for (const auto& c : cases) {
         std::remove(kIniPath);
         if (c.text) WriteBytes(kIniPath, c.text);
@@ -73,6 +77,7 @@ TEST_F(IniRead, BinaryGarbageChangesNothing) {
 using IniWrite = SettingsTest;
 
 TEST_F(IniWrite, ReplacesOnlyTheByteAfterTheFirstLanguageKey) {
+    // clang-format off
     const struct { const char* before; int language; const char* after; } cases[] = {
         {"FirstTime=1\r\nLanguage=0\r\n", 3, "FirstTime=1\r\nLanguage=3\r\n"},
         {"Language=12\nLanguage=1\n", 2, "Language=22\nLanguage=1\n"},
@@ -83,6 +88,7 @@ TEST_F(IniWrite, ReplacesOnlyTheByteAfterTheFirstLanguageKey) {
         {"FirstTime=1\nLanguage=", 2, "FirstTime=1\nLanguage="},  // no byte to replace
         {"no key here\n", 1, "no key here\n"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         WriteBytes(kIniPath, c.before);
         WriteIniLanguage(c.language);

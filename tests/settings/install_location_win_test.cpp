@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 
@@ -106,8 +106,10 @@ TEST_F(CdRomDrives, FirstDriveLabelledVeskaInAnyCase) {
 TEST_F(CdRomDrives, CurrentDirectoryDecides) {
     char temp[kMaxPath];
     GetTempPathA(sizeof temp, temp);
+    // clang-format off
     const struct { const char* directory; bool onCd; } cases[] = {
         {"r:\\Datas", true}, {"Q:\\", true}, {"P:\\", false}, {temp, false}, {"\\\\quimbo-server\\share", false}};
+    // clang-format on
     for (const auto& c : cases) {
         ASSERT_TRUE(SetCurrentDirectoryA(c.directory)) << c.directory;
         EXPECT_EQ(IsRunningFromCd(), c.onCd) << c.directory;

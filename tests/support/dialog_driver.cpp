@@ -13,7 +13,10 @@ struct Drive {
     UINT_PTR timer = 0;
     int ticks = 0;
     bool done = false, quitPosted = false;
-    void Finish() { done = true; KillTimer(nullptr, timer); }
+    void Finish() {
+        done = true;
+        KillTimer(nullptr, timer);
+    }
 } drive{};
 
 void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD) {
