@@ -6,7 +6,7 @@
 set -u
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/tools/wine-builds.sh"
-packages=(cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev
+packages=(cmake make g++ clang libclang-rt-14-dev clang-format-14 googletest libgtest-dev
           g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
           wine wine64 xvfb xauth x11-utils imagemagick python3 python3-pefile locales)
 i386_packages=(wine32:i386 libgl1-mesa-dri:i386 libglx-mesa0:i386)

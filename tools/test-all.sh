@@ -5,6 +5,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 start=$(date +%s)
 "$root/tools/install-deps.sh"
+echo "== formatting"
+"$root/tools/check-format.sh"
 "$root/tools/build-all.sh"
 
 echo "== host tests"
