@@ -194,6 +194,8 @@ void CLauncherDlg::OnSysCommand(UINT, LPARAM) { Default(); }
 void CLauncherDlg::OnPaint() {
     if (!IsIconic()) {
         Default();
+        if (!m_painted) Trace("first paint done");
+        m_painted = true;
         return;
     }
     CPaintDC dc(this);

@@ -57,6 +57,7 @@ private:
     void StartInstaller();
     void FitPictureToClientArea();
     HBITMAP m_titlePicture = nullptr;  // the language's picture we set on the background
+    bool m_painted = false;            // the start-up trace marks the first paint only
 
     DECLARE_MESSAGE_MAP()
 };
