@@ -112,15 +112,15 @@ TEST_F(Startup, RunningGameComesToTheFrontAndNoLauncherWindowAppears) {
     EXPECT_TRUE(other.WaitForExit().has_value());
 }
 
+BOOL CALLBACK CountIfVisibleOfClass(HWND window, LPARAM search) {
+    auto& [name, count] = *reinterpret_cast<std::pair<const char*, int>*>(search);
+    count += ::IsWindowVisible(window) && ui::ClassNameOf(window) == name;
+    return TRUE;
+}
+
 int VisibleWindowsOfClass(const char* className) {
     std::pair<const char*, int> search{className, 0};
-    ::EnumWindows(
-        [](HWND window, LPARAM found) {
-            auto& [name, count] = *reinterpret_cast<std::pair<const char*, int>*>(found);
-            count += ::IsWindowVisible(window) && ui::ClassNameOf(window) == name;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    ::EnumWindows(CountIfVisibleOfClass, reinterpret_cast<LPARAM>(&search));
     return search.second;
 }
 
