@@ -4,6 +4,7 @@
 // window; then a message box, whose painting the benchmark waits for.
 #include <windows.h>
 
+#include <GL/gl.h>
 #include <ddraw.h>
 
 namespace {

@@ -77,11 +77,11 @@ TEST(StringTable, TheFrenchBlockEndsAt127) {
     CString text;
     EXPECT_TRUE(text.LoadString(127));
     EXPECT_FALSE(text.LoadString(128));
-    EXPECT_STREQ(text, "");
+    EXPECT_STREQ(text, L"");
     EXPECT_FALSE(text.LoadString(129));
 }
 
-TEST_F(StringTable, AnIndexOutsideTheLanguagesGivesNoText) {
+TEST(StringTable, AnIndexOutsideTheLanguagesGivesNoText) {
     EXPECT_STREQ(LoadMessage(IDS_TITLE, -1), L"");
     EXPECT_STREQ(LoadMessage(IDS_TITLE, 6), L"");
     EXPECT_STREQ(LoadLanguageName(6), L"");
