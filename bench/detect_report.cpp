@@ -13,10 +13,10 @@
 #include <cstring>
 #include <string>
 
-#include "detect/cpu_speed.h"
+#include "detect/cpu_speed_win.h"
 #include "detect/display_devices_win.h"
 #include "detect/opengl_probe_win.h"
-#include "detect/probe_window.h"
+#include "detect/probe_window_win.h"
 
 namespace {
 

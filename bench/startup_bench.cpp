@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "detect/cpu_speed.h"
+#include "detect/cpu_speed_win.h"
 #include "harness/ui_driver/ui_driver.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <x86intrin.h>
 
 #include "detect/cpu_cycles.h"
-#include "detect/cpu_speed.h"
+#include "detect/cpu_speed_win.h"
 
 namespace {
 

@@ -8,13 +8,13 @@
 #include <cstring>
 
 #include "detect/display_devices.h"
-#include "dialogs/language_dlg.h"
-#include "dialogs/video_options_dlg.h"
+#include "dialogs/language_dlg_win.h"
+#include "dialogs/video_options_dlg_win.h"
 #include "framework/dialog.h"
 #include "framework/instance.h"
 #include "framework/static.h"
 #include "framework/win_app.h"
-#include "res/localized_text.h"
+#include "res/localized_text_win.h"
 #include "res/resource.h"
 
 namespace {

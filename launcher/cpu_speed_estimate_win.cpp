@@ -1,8 +1,8 @@
-#include "launcher/cpu_speed_estimate.h"
+#include "launcher/cpu_speed_estimate_win.h"
 
 #include <process.h>
 
-#include "detect/cpu_speed.h"
+#include "detect/cpu_speed_win.h"
 #include "state/launcher_state.h"
 #include "state/trace.h"
 

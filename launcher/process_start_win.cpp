@@ -3,10 +3,10 @@
 
 #include <cstring>
 
-#include "launcher/process_start.h"
+#include "launcher/process_start_win.h"
 #include "launcher/program_start.h"
-#include "launcher/state_steps.h"
-#include "res/localized_text.h"
+#include "launcher/state_steps_win.h"
+#include "res/localized_text_win.h"
 #include "settings/path_text.h"
 #include "state/launcher_state.h"
 

@@ -1,4 +1,4 @@
-#include "launcher/startup_trace.h"
+#include "launcher/startup_trace_win.h"
 
 #include <windows.h>
 

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "settings/install_location.h"
+#include "settings/install_location_win.h"
 #include "settings/path_text.h"
 
 namespace {

@@ -1,10 +1,15 @@
 #!/usr/bin/env python3
-"""Fails when a product file includes a header of a layer it may not use.
+"""Fails when a product file includes a header of a layer it may not use, or when its
+name says otherwise than its content whether it needs Windows.
 
 usage: check-layers.py [ROOT]
 Each layer is a folder; a file may include its own folder's headers and those of the
 layers listed for it, never a layer above. A few headers are narrower still: only the
-layers listed for them may include them. System headers (<...>) are not checked.
+layers listed for them may include them.
+The layers mix portable code with Windows code, so a file that needs Windows says so
+with a `_win` suffix, and only such a file: one that includes a Windows header, the
+framework (Windows throughout, so without suffixes) or a header that needs Windows
+itself, or a header whose implementation needs Windows throughout.
 """
 import os
 import re
@@ -26,6 +31,47 @@ ONLY_FROM = {
     "state/launcher_state.h": ["state", "launcher"],
 }
 INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"', re.MULTILINE)
+WINDOWS_HEADER = re.compile(r'^\s*#\s*include\s*<(windows|ddraw|process|shellapi|objbase)\.h>', re.MULTILINE)
+
+
+def sources(root):
+    """Every .h and .cpp of the layers, by their path from ROOT, with their text."""
+    found = {}
+    for layer in MAY_USE:
+        folder = os.path.join(root, layer)
+        for name in sorted(os.listdir(folder)) if os.path.isdir(folder) else []:
+            if name.endswith((".h", ".cpp")):
+                found[f"{layer}/{name}"] = open(os.path.join(folder, name), encoding="latin-1").read()
+    return found
+
+
+def windows_files(files):
+    def needs(path, seen):
+        text = files[path]
+        if WINDOWS_HEADER.search(text) or path.split("/")[0] == "framework":
+            return True
+        return any(h.startswith("framework/") or (h in files and h not in seen and needs(h, seen | {path}))
+                   for h in INCLUDE.findall(text))
+    windows = {path for path in files if needs(path, frozenset())}
+    for path in files:
+        stem = path.rsplit(".", 1)[0]
+        implementations = [p for p in (stem + ".cpp", stem + "_win.cpp") if p in files]
+        if path.endswith(".h") and implementations and all(p in windows for p in implementations):
+            windows.add(path)
+    return windows
+
+
+def misnamed(root):
+    files = sources(root)
+    windows = windows_files(files)
+    for path in sorted(files):
+        if path.startswith("framework/"):
+            continue
+        suffixed = path.rsplit(".", 1)[0].endswith("_win")
+        if path in windows and not suffixed:
+            yield f"{path}: needs Windows, so its name ends in _win"
+        elif suffixed and path not in windows:
+            yield f"{path}: needs no Windows, so its name does not end in _win"
 
 
 def violations(root):
@@ -46,10 +92,11 @@ def violations(root):
 def main():
     root = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..")
     found = list(violations(root))
-    for line in found:
+    names = list(misnamed(root))
+    for line in found + names:
         print(line)
-    print(f"{len(found)} include(s) against the layer order")
-    return 1 if found else 0
+    print(f"{len(found)} include(s) against the layer order, {len(names)} name(s) against the _win rule")
+    return 1 if found or names else 0
 
 
 if __name__ == "__main__":

@@ -32,7 +32,7 @@ for p in "${packages[@]}"; do
 done
 if [ ${#missing[@]} -gt 0 ]; then
   $sudo apt-get update || echo "install-deps: apt-get update reported a problem; going on with the lists at hand" >&2
-  $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+  $sudo apt-get install -y --no-install-recommends "${missing[@]}" || exit 1
 fi
 
 # A Cyrillic system locale: the texts tests run Wine under it (code page 1251).

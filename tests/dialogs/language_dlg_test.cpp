@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/language_dlg.h"
+#include "dialogs/language_dlg_win.h"
 #include "harness/ui_driver/ui_driver.h"
 #include "res/messages.h"
 #include "res/resource.h"

@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
-#include "dialogs/video_options_dlg.h"
+#include "dialogs/video_options_dlg_win.h"
 #include "harness/ui_driver/ui_driver.h"
-#include "res/localized_text.h"
+#include "res/localized_text_win.h"
 #include "res/resource.h"
 #include "tests/support/dialog_driver.h"
 #include "tests/support/scripted_modes.h"

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "detect/cpu_speed.h"
+#include "detect/cpu_speed_win.h"
 #include "launcher/window_classes.h"
 #include "res/resource.h"
 #include "tests/e2e/launcher_world.h"

@@ -10,8 +10,8 @@
 
 #include "framework/win_app.h"
 #include "harness/ui_driver/ui_driver.h"
-#include "launcher/launcher_dlg.h"
-#include "launcher/state_steps.h"
+#include "launcher/launcher_dlg_win.h"
+#include "launcher/state_steps_win.h"
 #include "res/messages.h"
 #include "res/resource.h"
 #include "settings/config_file.h"

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "harness/ui_driver/ui_driver.h"
-#include "res/localized_text.h"
+#include "res/localized_text_win.h"
 
 // Every message in every language, as the user must see it. Bytes are Windows-1252;
 // columns are in LanguageIndex order: English, French, German, Spanish, Italian, Dutch.

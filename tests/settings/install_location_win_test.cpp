@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "settings/install_location.h"
+#include "settings/install_location_win.h"
 #include "settings/path_text.h"
 #include "tests/support/temp_dir.h"
 

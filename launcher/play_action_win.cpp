@@ -5,11 +5,11 @@
 #include <direct.h>
 
 #include "launcher/game_launch.h"
-#include "launcher/launcher_dlg.h"
-#include "launcher/process_start.h"
-#include "launcher/state_steps.h"
-#include "res/localized_text.h"
-#include "settings/install_location.h"
+#include "launcher/launcher_dlg_win.h"
+#include "launcher/process_start_win.h"
+#include "launcher/state_steps_win.h"
+#include "res/localized_text_win.h"
+#include "settings/install_location_win.h"
 #include "settings/path_text.h"
 #include "state/launcher_state.h"
 

@@ -1,7 +1,7 @@
-#include "dialogs/language_dlg.h"
+#include "dialogs/language_dlg_win.h"
 
-#include "dialogs/language_combo.h"
-#include "res/localized_text.h"
+#include "dialogs/language_combo_win.h"
+#include "res/localized_text_win.h"
 #include "res/resource.h"
 
 CLanguageDlg::CLanguageDlg(int32_t languageIndex, CWnd* pParent)

@@ -1,9 +1,9 @@
 #pragma once
 // The launcher's one window: the picture with its column of buttons. Its
 // OnInitDialog is the second half of start-up and decides whether it shows at all.
-// Its members live in launcher_dlg.cpp, except the marker window (marker_window.cpp),
-// Play and the installer (play_action.cpp), Settings (settings_action.cpp), and Read
-// me, the web site and the manual (document_actions.cpp).
+// Its members live in launcher_dlg_win.cpp, except the marker window (marker_window_win.cpp),
+// Play and the installer (play_action_win.cpp), Settings (settings_action_win.cpp), and Read
+// me, the web site and the manual (document_actions_win.cpp).
 #include <windows.h>
 
 #include "framework/button.h"

@@ -1,7 +1,7 @@
-#include "dialogs/language_combo.h"
+#include "dialogs/language_combo_win.h"
 
 #include "dialogs/language_list.h"
-#include "res/localized_text.h"
+#include "res/localized_text_win.h"
 
 int32_t FillLanguageCombo(CComboBox& combo, int32_t languageIndex) {
     for (int position = 0; position < kLanguageListSize; ++position)

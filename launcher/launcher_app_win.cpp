@@ -1,12 +1,12 @@
-#include "launcher/launcher_app.h"
+#include "launcher/launcher_app_win.h"
 
 #include <windows.h>
 #include <objbase.h>
 
-#include "launcher/launcher_dlg.h"
-#include "launcher/single_instance.h"
-#include "launcher/startup_trace.h"
-#include "launcher/state_steps.h"
+#include "launcher/launcher_dlg_win.h"
+#include "launcher/single_instance_win.h"
+#include "launcher/startup_trace_win.h"
+#include "launcher/state_steps_win.h"
 #include "state/trace.h"
 
 CLauncherApp theApp;

@@ -1,4 +1,4 @@
-#include "launcher/state_steps.h"
+#include "launcher/state_steps_win.h"
 
 #include <windows.h>
 
@@ -6,11 +6,11 @@
 #include <type_traits>
 
 #include "detect/display_devices_win.h"
-#include "detect/probe_window.h"
-#include "launcher/cpu_speed_estimate.h"
+#include "detect/probe_window_win.h"
+#include "launcher/cpu_speed_estimate_win.h"
 #include "settings/config_file.h"
 #include "settings/ini_file.h"
-#include "settings/install_location.h"
+#include "settings/install_location_win.h"
 #include "state/launcher_state.h"
 #include "state/trace.h"
 

@@ -1,4 +1,4 @@
-#include "res/localized_text.h"
+#include "res/localized_text_win.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "dialogs/video_options_dlg.h"
+#include "dialogs/video_options_dlg_win.h"
 
 #include <algorithm>
 #include <iterator>
 #include <string>
 
-#include "dialogs/language_combo.h"
+#include "dialogs/language_combo_win.h"
 #include "dialogs/video_options_lists.h"
-#include "res/localized_text.h"
+#include "res/localized_text_win.h"
 #include "res/resource.h"
 
 // Its constructor only records the template: nothing here needs the program running.

@@ -6,11 +6,11 @@
 #include <cstdio>
 #include <cstring>
 
-#include "launcher/launcher_dlg.h"
-#include "launcher/state_steps.h"
+#include "launcher/launcher_dlg_win.h"
+#include "launcher/state_steps_win.h"
 #include "launcher/web_site.h"
-#include "res/localized_text.h"
-#include "settings/install_location.h"
+#include "res/localized_text_win.h"
+#include "settings/install_location_win.h"
 #include "settings/path_text.h"
 #include "state/launcher_state.h"
 

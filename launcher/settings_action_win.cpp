@@ -1,7 +1,7 @@
 // Settings: the video options dialog, then save or take the changes back.
-#include "dialogs/video_options_dlg.h"
-#include "launcher/launcher_dlg.h"
-#include "launcher/state_steps.h"
+#include "dialogs/video_options_dlg_win.h"
+#include "launcher/launcher_dlg_win.h"
+#include "launcher/state_steps_win.h"
 #include "state/launcher_state.h"
 
 void CLauncherDlg::OnSettings() {

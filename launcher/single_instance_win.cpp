@@ -1,4 +1,4 @@
-#include "launcher/single_instance.h"
+#include "launcher/single_instance_win.h"
 
 #include <windows.h>
 

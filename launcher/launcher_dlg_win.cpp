@@ -1,19 +1,19 @@
-#include "launcher/launcher_dlg.h"
+#include "launcher/launcher_dlg_win.h"
 
 #include <utility>
 
-#include "dialogs/language_dlg.h"
+#include "dialogs/language_dlg_win.h"
 #include "framework/instance.h"
 #include "framework/message_map.h"
 #include "framework/paint_dc.h"
-#include "launcher/process_start.h"
-#include "launcher/single_instance.h"
-#include "launcher/state_steps.h"
+#include "launcher/process_start_win.h"
+#include "launcher/single_instance_win.h"
+#include "launcher/state_steps_win.h"
 #include "launcher/web_site.h"
-#include "res/localized_text.h"
+#include "res/localized_text_win.h"
 #include "res/resource.h"
 #include "settings/ini_file.h"
-#include "settings/install_location.h"
+#include "settings/install_location_win.h"
 #include "state/launcher_state.h"
 #include "state/trace.h"
 

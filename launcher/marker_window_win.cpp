@@ -4,7 +4,7 @@
 
 #include "framework/instance.h"
 #include "framework/message_map.h"
-#include "launcher/launcher_dlg.h"
+#include "launcher/launcher_dlg_win.h"
 #include "launcher/window_classes.h"
 
 namespace {
