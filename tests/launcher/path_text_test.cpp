@@ -21,6 +21,9 @@ TEST(PathText, WritesWholeOrNotAtAll) {
     EXPECT_STREQ(path, "E:\\setup.exe");
     EXPECT_FALSE(JoinPath(path, "E:\\cdrom12", "a.exe"));  // the separator leaves no room
     EXPECT_STREQ(path, "E:\\setup.exe");
+    const char noFolder[1] = "";  // nothing before it may be read
+    EXPECT_TRUE(JoinPath(path, noFolder, "a.exe"));
+    EXPECT_STREQ(path, "\\a.exe");
 }
 
 TEST(PathText, OnlyAFileThatOpensIsThere) {
