@@ -28,6 +28,14 @@ TEST_F(IniRead, LanguageReadersTakeTheirLineInTheirPieces) {
         ReadIniLanguageFirst(config.languageIndex);
         EXPECT_EQ(config.languageIndex, c.onReload) << c.text;
     }
+    // Pieces of one character are the smallest a line buffer can take (two bytes);
+    // a one-byte buffer would never move on.
+    WriteBytes(kIniPath, "a=1\n");
+    FILE* file = std::fopen(kIniPath, "rb");
+    char piece[2];
+    EXPECT_EQ(FindIniLine(file, "=", piece, 2), 1);
+    EXPECT_EQ(FindIniLine(file, "=", piece, 1), 0);
+    std::fclose(file);
 }
 
 // A key counts where its name first appears in a line, parsed from the line's start:
