@@ -18,14 +18,9 @@ bool DDX_Control(CDataExchange* pDX, int id, CWnd& control) {
 
 CDialog::CDialog(UINT templateId, CWnd* pParent) : m_templateId(templateId), m_pParentWnd(pParent) {}
 
-namespace {
-
-LRESULT CallInitDialog(CWnd& window, WPARAM, LPARAM) { return static_cast<CDialog&>(window).OnInitDialog(); }
-
-}  // namespace
-
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
-    {WM_INITDIALOG, 0, 0, &CallInitDialog}, ON_COMMAND(IDOK, OnOK)
+    ON_WM_INITDIALOG()
+    ON_COMMAND(IDOK, OnOK)
     ON_COMMAND(IDCANCEL, OnCancel)
 END_MESSAGE_MAP()
 

@@ -50,6 +50,11 @@ LRESULT CallActivate(CWnd& window, WPARAM wParam, LPARAM lParam) {
 }
 
 template <auto handler>
+LRESULT CallReturningBool(CWnd& window, WPARAM, LPARAM) {
+    return (static_cast<typename MemberOf<decltype(handler)>::type&>(window).*handler)();
+}
+
+template <auto handler>
 LRESULT CallReturningHandle(CWnd& window, WPARAM, LPARAM) {
     return reinterpret_cast<LRESULT>((static_cast<typename MemberOf<decltype(handler)>::type&>(window).*handler)());
 }
@@ -89,6 +94,8 @@ protected:                                        \
 #define ON_WM_SYSCOMMAND() {WM_SYSCOMMAND, 0, 0, &message_map_detail::CallSysCommand<&ThisClass::OnSysCommand>},
 // void OnActivate(UINT nState, HWND hWndOther, BOOL bMinimized)
 #define ON_WM_ACTIVATE() {WM_ACTIVATE, 0, 0, &message_map_detail::CallActivate<&ThisClass::OnActivate>},
+// BOOL OnInitDialog(): TRUE lets the system set the focus
+#define ON_WM_INITDIALOG() {WM_INITDIALOG, 0, 0, &message_map_detail::CallReturningBool<&ThisClass::OnInitDialog>},
 // HCURSOR OnQueryDragIcon()
 #define ON_WM_QUERYDRAGICON() \
     {WM_QUERYDRAGICON, 0, 0, &message_map_detail::CallReturningHandle<&ThisClass::OnQueryDragIcon>},

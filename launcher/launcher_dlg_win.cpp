@@ -110,7 +110,6 @@ BOOL CLauncherDlg::OnInitDialog() {
         if (IsRunningFromCd()) {
             DestroyMarkerWindow();
             if (BeginHandOver()) {
-                EndStartupTurn();  // the copy takes its own
                 LaunchInstalledCopy();
                 FinishHandOver();
             }

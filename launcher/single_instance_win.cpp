@@ -57,8 +57,8 @@ void EndStartupTurn() {
 
 bool BeginHandOver() {
     HANDLE mutex = ::CreateMutexA(nullptr, FALSE, kHandOverName);
-    // Another launcher is handing over: its copy needs the turn to start and show.
-    if (mutex && ::GetLastError() == ERROR_ALREADY_EXISTS) EndStartupTurn();
+    // The copy, this launcher's or another's, needs the turn to start and show.
+    EndStartupTurn();
     if (mutex && WaitToOwn(mutex)) handOver = mutex;
     // A copy that an earlier hand-over started shows by now: step aside for it.
     if (!ActivateRunningGame() && IsSoleLauncher()) return true;

@@ -16,10 +16,11 @@ bool IsSoleLauncher();
 void TakeStartupTurn();
 void EndStartupTurn();
 
-// Hand-overs from the CD-ROM to the installed copy, one at a time. True when this
-// launcher is to hand over; it then ends its turn, starts the copy and calls
-// FinishHandOver. False when another launcher's copy has come up meanwhile (this one
-// waited for that hand-over to finish): it has been brought forward, and this one ends.
+// Hand-overs from the CD-ROM to the installed copy, one at a time. Ends this launcher's
+// turn, as the copy needs it. True when this launcher is to hand over; it then starts
+// the copy and calls FinishHandOver. False when another launcher's copy has come up
+// meanwhile (this one waited for that hand-over to finish): it has been brought
+// forward, and this one ends.
 bool BeginHandOver();
 // Waits, for a while at most, until the copy has a window, so that a launcher started
 // meanwhile finds it.
