@@ -35,12 +35,12 @@ WINDOWS_HEADER = re.compile(r'^\s*#\s*include\s*<(windows|ddraw|process|shellapi
 
 
 def sources(root):
-    """Every .h and .cpp of the layers, by their path from ROOT, with their text."""
+    """Every .h, .cpp and .rc of the layers, by their path from ROOT, with their text."""
     found = {}
     for layer in MAY_USE:
         folder = os.path.join(root, layer)
         for name in sorted(os.listdir(folder)) if os.path.isdir(folder) else []:
-            if name.endswith((".h", ".cpp")):
+            if name.endswith((".h", ".cpp", ".rc")):
                 found[f"{layer}/{name}"] = open(os.path.join(folder, name), encoding="latin-1").read()
     return found
 
@@ -61,10 +61,10 @@ def windows_files(files):
     return windows
 
 
-def misnamed(root):
-    files = sources(root)
-    windows = windows_files(files)
-    for path in sorted(files):
+def misnamed(files):
+    code = {path: text for path, text in files.items() if not path.endswith(".rc")}
+    windows = windows_files(code)
+    for path in sorted(code):
         if path.startswith("framework/"):
             continue
         suffixed = path.rsplit(".", 1)[0].endswith("_win")
@@ -74,25 +74,23 @@ def misnamed(root):
             yield f"{path}: needs no Windows, so its name does not end in _win"
 
 
-def violations(root):
-    for layer, allowed in MAY_USE.items():
-        folder = os.path.join(root, layer)
-        for name in sorted(os.listdir(folder)) if os.path.isdir(folder) else []:
-            if not name.endswith((".h", ".cpp", ".rc")):
-                continue
-            text = open(os.path.join(folder, name), encoding="latin-1").read()
-            for header in INCLUDE.findall(text):
-                used = header.split("/")[0] if "/" in header else layer
-                if used != layer and used not in allowed:
-                    yield f"{layer}/{name}: includes \"{header}\", but {layer}/ may use only {allowed or 'itself'}"
-                elif layer not in ONLY_FROM.get(header, [layer]):
-                    yield f"{layer}/{name}: includes \"{header}\", which only {ONLY_FROM[header]} may include"
+def violations(files):
+    for path, text in files.items():
+        layer = path.split("/")[0]
+        allowed = MAY_USE[layer]
+        for header in INCLUDE.findall(text):
+            used = header.split("/")[0] if "/" in header else layer
+            if used != layer and used not in allowed:
+                yield f"{path}: includes \"{header}\", but {layer}/ may use only {allowed or 'itself'}"
+            elif layer not in ONLY_FROM.get(header, [layer]):
+                yield f"{path}: includes \"{header}\", which only {ONLY_FROM[header]} may include"
 
 
 def main():
     root = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..")
-    found = list(violations(root))
-    names = list(misnamed(root))
+    files = sources(root)
+    found = list(violations(files))
+    names = list(misnamed(files))
     for line in found + names:
         print(line)
     print(f"{len(found)} include(s) against the layer order, {len(names)} name(s) against the _win rule")
