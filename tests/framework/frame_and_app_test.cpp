@@ -1,6 +1,8 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "framework/frame_wnd.h"
 #include "framework/instance.h"
 
@@ -49,9 +51,11 @@ protected:
     }
 };
 
-// Destroyed from outside, or closing itself through nested messages: deleted once, after the outermost.
-TEST_F(FrameWindow, AHiddenFrameDeletesItselfOnceWhenDestroyed) {
-    for (const bool fromInside : {false, true}) {
+// Destroyed from outside, closing itself through nested messages (deleted after the
+// outermost), or its object deleted first: window and object end together, once. A
+// wrapper that merely names the window leaves it alone.
+TEST_F(FrameWindow, AHiddenFrameAndItsWindowEndTogetherOnce) {
+    for (const int end : {0, 1, 2}) {  // DestroyWindow, WM_APP, delete
         framesDeleted = 0;
         deletedAfterDefault = deletedAfterNestedClose = -1;
         auto* frame = new CountedFrame;
@@ -59,12 +63,15 @@ TEST_F(FrameWindow, AHiddenFrameDeletesItselfOnceWhenDestroyed) {
         const HWND window = FindWindowA(kClass, nullptr);
         EXPECT_EQ(window, frame->m_hWnd);
         EXPECT_FALSE(IsWindowVisible(window));
-        if (fromInside) SendMessageA(window, WM_APP, 0, 0);
-        else frame->DestroyWindow();
-        EXPECT_EQ(deletedAfterDefault, fromInside ? 0 : -1);
-        EXPECT_EQ(deletedAfterNestedClose, fromInside ? 0 : -1);
-        EXPECT_EQ(framesDeleted, 1) << fromInside;
-        EXPECT_FALSE(IsWindow(window));
+        std::make_unique<CWnd>()->m_hWnd = window;
+        if (end == 0) frame->DestroyWindow();
+        if (end == 1) SendMessageA(window, WM_APP, 0, 0);
+        if (end == 2) delete frame;
+        EXPECT_EQ(deletedAfterDefault, end == 1 ? 0 : -1);
+        EXPECT_EQ(deletedAfterNestedClose, end == 1 ? 0 : -1);
+        EXPECT_EQ(framesDeleted, 1) << end;
+        EXPECT_FALSE(IsWindow(window)) << end;
+        if (IsWindow(window)) SetWindowLongPtrA(window, GWLP_USERDATA, 0);  // no message for a freed object
     }
 }
 
