@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -11,16 +12,10 @@
 
 namespace {
 
-std::string FromHex(const char* hex) {
+std::string FromHex(std::string hex) {
+    hex.erase(std::remove(hex.begin(), hex.end(), ' '), hex.end());
     std::string bytes;
-    for (const char* p = hex; *p;) {
-        if (*p == ' ') {
-            ++p;
-            continue;
-        }
-        bytes += char(std::stoi(std::string(p, 2), nullptr, 16));
-        p += 2;
-    }
+    for (size_t at = 0; at + 1 < hex.size(); at += 2) bytes += char(std::stoi(hex.substr(at, 2), nullptr, 16));
     return bytes;
 }
 
@@ -131,11 +126,13 @@ TEST_F(ConfigFile, WithoutBinFolderNothingIsWrittenAndMemoryStays) {
     EXPECT_FALSE(FileExists("bin"));
 }
 
-// A folder that takes no new file still lets the existing record be rewritten in place;
-// whatever happens, no temporary file stays behind.
-TEST_F(ConfigFile, SaveReportsWhetherTheFileHoldsTheRecordAndLeavesNoTemporaryFile) {
+// A new file takes the old record's place (a second name of the old file keeps the old
+// contents); a folder that takes no new file still lets the existing record be rewritten
+// in place; whatever happens, no temporary file stays behind.
+TEST_F(ConfigFile, SaveReplacesTheFileAndLeavesNoTemporaryFile) {
     MakeDefaultConfig(config, machine);
     config.screenWidth = 1024;
+    const char* const kOldName = "bin/old.pc";
     // clang-format off
     const struct { bool oldFile, tempBlocked, targetIsFolder, saved; } cases[] = {
         {true, false, false, true},
@@ -148,7 +145,9 @@ TEST_F(ConfigFile, SaveReportsWhetherTheFileHoldsTheRecordAndLeavesNoTemporaryFi
     for (const auto& c : cases) {
         std::filesystem::remove_all(kConfigPath);
         std::filesystem::remove_all(kConfigTempPath);
+        std::filesystem::remove(kOldName);
         if (c.oldFile) WriteBytes(kConfigPath, kUsDefaults + "longer");
+        if (c.oldFile) std::filesystem::create_hard_link(kConfigPath, kOldName);
         if (c.tempBlocked) std::filesystem::create_directory(kConfigTempPath);
         if (c.targetIsFolder) std::filesystem::create_directory(kConfigPath);
         const int row = int(&c - cases);
@@ -156,6 +155,8 @@ TEST_F(ConfigFile, SaveReportsWhetherTheFileHoldsTheRecordAndLeavesNoTemporaryFi
         EXPECT_EQ(FileExists(kConfigTempPath), c.tempBlocked) << row;  // only the blocking folder
         if (c.saved) {
             EXPECT_EQ(ReadBytes(kConfigPath), RecordBytes()) << row;
+            if (c.oldFile)
+                EXPECT_EQ(ReadBytes(kOldName), c.tempBlocked ? RecordBytes() : kUsDefaults + "longer") << row;
         } else if (!c.targetIsFolder) {
             EXPECT_EQ(FileExists(kConfigPath), c.oldFile) << row;
         }
