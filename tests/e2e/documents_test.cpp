@@ -111,7 +111,8 @@ TEST_F(Documents, ReadmeWebSiteAndManualInEveryLanguage) {
     }
 }
 
-// Installed without its read-me: the CD-ROM's one, and with neither nothing starts.
+// Installed without its read-me: the CD-ROM's one. Installed with it in a folder so deep that
+// the command line just fits: that one; one character deeper, or with neither, nothing starts.
 TEST_F(Documents, ReadmeFallsBackToTheCdAndOtherwiseStartsNothing) {
     LauncherWorld world;
     world.Install();
@@ -125,8 +126,20 @@ TEST_F(Documents, ReadmeFallsBackToTheCdAndOtherwiseStartsNothing) {
     ui::Click(ui::Control(dialog, IDC_README));
     EXPECT_EQ(WaitForRecord(notepad)["commandLine"], "notepad.exe \"v:\\Datas\\help\\Readme.txt\"");
 
-    fs::remove("V:\\Datas\\help\\Readme.txt");
+    fs::create_directory("help");
+    WriteBytes("help/Readme.txt", "installed");
     fs::remove(notepad + ".txt");
+    world.Register(230);  // in notepad.exe "<folder>help\\Readme.txt": 259 characters, the most that fit
+    ui::Click(ui::Control(dialog, IDC_README));
+    EXPECT_EQ(WaitForRecord(notepad)["commandLine"].size(), 259u);
+    fs::remove(notepad + ".txt");
+    world.Register(231);
+    ui::Click(ui::Control(dialog, IDC_README));
+    PressManual(dialog);  // its question comes once the read-me's click is done
+    EXPECT_NE(LauncherWorld::AnswerBox(launcher, dialog, IDNO), "");
+
+    fs::remove("help/Readme.txt");
+    fs::remove("V:\\Datas\\help\\Readme.txt");
     ui::Click(ui::Control(dialog, IDC_README));
     ui::Click(ui::Control(dialog, IDC_QUIT));  // queued behind the Read me click
     EXPECT_TRUE(launcher.WaitForExit().has_value());

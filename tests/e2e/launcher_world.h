@@ -22,6 +22,9 @@ public:
 
     // The installation: Quimbo.exe and bin\zorb.exe, registered under HKCU.
     void Install();
+    // Registers it (again); given a `length`, spelled out with ".\" steps to that many
+    // characters with its closing backslash, as a deep folder would be.
+    void Register(size_t length = 0);
     void Uninstall();                   // the registry entry only
     std::string InstallFolder() const;  // no trailing backslash
     void WriteIni(const std::string& text);
