@@ -40,7 +40,7 @@ void LauncherWorld::Install() {
 
 void LauncherWorld::Register(size_t length) {
     std::string folder = InstallFolder();
-    if (length > folder.size()) folder += (length - folder.size()) % 2 ? "\\" : "\\\\";  // a doubled one too
+    if (length > folder.size()) folder += (length - folder.size()) % 2 ? "\\" : "\\\\";
     while (folder.size() < length) folder += ".\\";
     HKEY key;
     ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, kInstallKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),

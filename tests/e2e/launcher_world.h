@@ -22,8 +22,8 @@ public:
 
     // The installation: Quimbo.exe and bin\zorb.exe, registered under HKCU.
     void Install();
-    // Registers it (again); given a `length`, spelled out with ".\" steps to that many
-    // characters with its closing backslash, as a deep folder would be.
+    // Registers it (again); given a `length`, spelled out to that many characters, closing
+    // backslash included, with ".\" steps and where needed a doubled backslash.
     void Register(size_t length = 0);
     void Uninstall();                   // the registry entry only
     std::string InstallFolder() const;  // no trailing backslash
