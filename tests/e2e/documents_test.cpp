@@ -180,7 +180,8 @@ TEST_F(Documents, WithoutReaderTheQuestionLeadsToTheInstallerOnTheCd) {
     EXPECT_NE(command.find("v:\\Install\\Acrobat Reader\\ar40eng.exe"), std::string::npos) << command;
 
     Quit(dialog, launcher);
-    fs::remove_all("V:\\Install");
+    std::error_code ignored;  // the installer's stand-in may still be ending
+    fs::remove_all("V:\\Install", ignored);
 }
 
 // Not installed, from a folder of a game disc labelled otherwise (a burnt copy in W:) as a
