@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "launcher/document_places.h"
 #include "launcher/launcher_dlg_win.h"
 #include "launcher/state_steps_win.h"
-#include "launcher/web_site.h"
 #include "res/localized_text_win.h"
 #include "settings/install_location_win.h"
 #include "settings/path_text.h"
@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr const char* kReaderKey = "Software\\adobe\\acrobat\\exe";  // below HKEY_CLASSES_ROOT
 constexpr const char* kReaderInstaller = "d:\\Install\\Acrobat Reader\\ar40eng.exe";
 constexpr const char* kCdDataFolder = "d:\\Datas\\";  // the CD-ROM's copy of the help folder's parent
 

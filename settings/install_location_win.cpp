@@ -9,9 +9,6 @@
 
 namespace {
 
-constexpr const char* kInstallKey = "Software\\Velbrook\\Quimbo Marivel Demo";
-constexpr const char* kInstallValue = "installation path";
-
 // The stored folder, terminated even when the value was stored without a terminator.
 // A value longer than kMaxPath bytes fails.
 bool ReadInstallFolder(char (&folder)[kMaxPath + 1]) {

@@ -4,6 +4,11 @@
 // shown or reported.
 #include "settings/install_paths.h"
 
+// The installation's registry entry, below HKEY_CURRENT_USER: the folder is the value
+// kInstallValue, with or without its final backslash.
+constexpr const char* kInstallKey = "Software\\Velbrook\\Quimbo Marivel Demo";
+constexpr const char* kInstallValue = "installation path";
+
 // True when the registry names an installation folder holding both "bin\zorb.exe" and
 // "Quimbo.exe"; then `paths` holds its paths. On false `paths` keeps what it held.
 bool LookUpInstalledGame(InstallPaths& paths);

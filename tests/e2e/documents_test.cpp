@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "launcher/document_places.h"
 #include "res/resource.h"
 #include "tests/e2e/launcher_world.h"
 #include "tests/support/key_value_report.h"
@@ -13,7 +14,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kReaderKey = "Software\\adobe\\acrobat\\exe";
 constexpr const char* kWebHandlerKey = "http\\shell\\open\\command";
 const char* const kReadmeStems[] = {"Readme", "lisezmoi", "liesmich", "Leeme", "Leggimi", "Leesmij"};
 
@@ -191,7 +191,7 @@ TEST_F(Documents, InstallStartsSetupFromItsOwnDiscElseTheLabelledOneElseAsksForT
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(ui::Text(ui::Control(dialog, IDC_PLAY)), "Instalar");
     EXPECT_FALSE(ui::IsEnabled(ui::Control(dialog, IDC_SETTINGS)));
-    EXPECT_TRUE(ui::WindowOfClassExists("VESKA Demo"));
+    EXPECT_TRUE(ui::WindowOfClassExists(kMarkerWindowClass));
     ui::Click(ui::Control(dialog, IDC_PLAY));
     EXPECT_EQ(LauncherWorld::AnswerBox(launcher, dialog, IDOK), "Quimbo Marivel|Inserta del CD-ROM de Quimbo Marivel");
     EXPECT_TRUE(launcher.IsRunning());

@@ -6,13 +6,12 @@
 #include <cstring>
 #include <filesystem>
 
+#include "settings/install_location_win.h"
 #include "tests/support/key_value_report.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr const char* kInstallKey = "Software\\Velbrook\\Quimbo Marivel Demo";
 
 void RemoveInstallEntry() { ::RegDeleteKeyA(HKEY_CURRENT_USER, kInstallKey); }
 
@@ -39,7 +38,7 @@ void LauncherWorld::Install() {
     ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, kInstallKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
               ERROR_SUCCESS);
     const std::string folder = InstallFolder();
-    ::RegSetValueExA(key, "installation path", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
+    ::RegSetValueExA(key, kInstallValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
                      DWORD(folder.size() + 1));
     ::RegCloseKey(key);
 }
@@ -124,7 +123,7 @@ std::map<std::string, std::string> LauncherWorld::WaitForGameReport() const {
     const std::string path = (m_dir.path() / "bin" / "zorb-report.txt").string();
     ui::WaitUntil([&] { return fs::exists(path) && fs::file_size(path) > 0; });
     // The game writes its report before it shows its window.
-    ui::WaitForTopLevelWindow(0, "VESKA Game Demo");
+    ui::WaitForTopLevelWindow(0, kGameWindowClass);
     return ParseKeyValueReport(ReadBytes(path));
 }
 

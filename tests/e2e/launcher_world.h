@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "harness/ui_driver/ui_driver.h"
+#include "launcher/window_classes.h"
 #include "state/game_config.h"
 #include "tests/support/temp_dir.h"
 

@@ -24,7 +24,7 @@ protected:
         return report;
     }
     static void CloseGame() {
-        if (HWND game = ui::WaitForTopLevelWindow(0, "VESKA Game Demo")) {
+        if (HWND game = ui::WaitForTopLevelWindow(0, kGameWindowClass)) {
             ui::PostClose(game);
             ui::WaitForWindowGone(game);
         }

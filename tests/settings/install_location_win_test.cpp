@@ -9,14 +9,12 @@
 
 namespace {
 
-constexpr const char* kKey = "Software\\Velbrook\\Quimbo Marivel Demo";
-
 void StoreValue(HKEY root, const std::string& bytes) {
     HKEY key;
-    ASSERT_EQ(RegCreateKeyExA(root, kKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr), ERROR_SUCCESS);
-    ASSERT_EQ(RegSetValueExA(key, "installation path", 0, REG_SZ, reinterpret_cast<const BYTE*>(bytes.data()),
-                             DWORD(bytes.size())),
-              ERROR_SUCCESS);
+    ASSERT_EQ(RegCreateKeyExA(root, kInstallKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr), ERROR_SUCCESS);
+    ASSERT_EQ(
+        RegSetValueExA(key, kInstallValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(bytes.data()), DWORD(bytes.size())),
+        ERROR_SUCCESS);
     RegCloseKey(key);
 }
 void StoreFolder(HKEY root, const std::string& folder) { StoreValue(root, folder + '\0'); }
@@ -35,8 +33,8 @@ protected:
     void TearDown() override { RemoveEntries(); }
 
     static void RemoveEntries() {
-        RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
-        RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey);
+        RegDeleteKeyA(HKEY_CURRENT_USER, kInstallKey);
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE, kInstallKey);
     }
     static void InstallBothPrograms() {
         WriteBytes("bin/zorb.exe", "game");
