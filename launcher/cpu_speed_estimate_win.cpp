@@ -32,7 +32,7 @@ unsigned __stdcall CpuSpeedEstimate::Measure(void* self) {
     auto* estimate = static_cast<CpuSpeedEstimate*>(self);
     // MeasureCpuMHzWithTsc itself raises this thread's priority one step while it counts.
     estimate->m_mhz = MeasureCpuMHzWithTsc();
-    Trace("measurement done", estimate->m_mhz);
+    Trace(kTraceMeasured, estimate->m_mhz);
     return 0;
 }
 
@@ -47,6 +47,6 @@ int CpuSpeedEstimate::Wait() {
         m_countOnWait = false;
     }
     cpuMHz = m_mhz;
-    Trace("measurement waited for", cpuMHz);
+    Trace(kTraceMeasurementWaited, cpuMHz);
     return cpuMHz;
 }

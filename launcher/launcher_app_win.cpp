@@ -15,7 +15,7 @@ BOOL CLauncherApp::InitInstance() {
 #ifdef QUIMBO_STARTUP_TRACE  // the benchmark's build only: the product reads no environment
     StartTraceIfAsked();
 #endif
-    Trace("InitInstance");
+    Trace(kTraceInitInstance);
     StartCpuSpeedEstimate();
     Enable3dControls();
     // The one reference that holds opengl32.dll for the whole run, so the probe's load

@@ -153,7 +153,7 @@ BOOL CLauncherDlg::OnInitDialog() {
     FitPictureToClientArea();
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(::LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP))));
     LocalizeControls();
-    Trace("pictures and texts loaded");
+    Trace(kTracePicturesAndTexts);
     return TRUE;
 }
 
@@ -193,7 +193,7 @@ void CLauncherDlg::OnSysCommand(UINT, LPARAM) { Default(); }
 void CLauncherDlg::OnPaint() {
     if (!IsIconic()) {
         Default();
-        if (!m_painted) Trace("first paint done");
+        if (!m_painted) Trace(kTraceFirstPaint);
         m_painted = true;
         return;
     }

@@ -40,7 +40,7 @@ void EnumerateDisplayDevices() {
         ProbeWindow probeWindow;
         ScanDirectDrawDevices(probeWindow.handle(), checkGdi, scan);
     }
-    Trace("display enumeration done");
+    Trace(kTraceDisplaysEnumerated);
     static_assert(sizeof displayDevices == sizeof scan.devices, "the same table");
     for (int slot = 0; slot < kDisplayDeviceSlots; ++slot) displayDevices[slot] = scan.devices[slot];
     displayDeviceCount = scan.deviceCount;

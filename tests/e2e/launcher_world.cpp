@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
@@ -85,10 +84,8 @@ ui::Process LauncherWorld::StartInstalledTraced() const {
                          {"QUIMBO_TRACE=" + InstallFolder() + "\\trace.txt"});
 }
 
-long long LauncherWorld::TracedValue(const std::string& moment) {
-    const std::string trace = ReadBytes("trace.txt");  // the install folder is the current one
-    const size_t at = trace.find(" " + moment + " ");
-    return at == std::string::npos ? -1 : std::atoll(trace.c_str() + at + moment.size() + 2);
+TracedMoments LauncherWorld::ReadTrace() {
+    return ReadTraceFile("trace.txt");  // the install folder is the current one
 }
 
 HWND LauncherWorld::WaitForDialog(ui::Process& launcher, const char* title) {

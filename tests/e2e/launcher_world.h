@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "harness/trace_file.h"
 #include "harness/ui_driver/ui_driver.h"
 #include "launcher/window_classes.h"
 #include "state/game_config.h"
@@ -43,10 +44,10 @@ public:
                                      const std::vector<std::string>& environment = {});
 
     // The traced build of the launcher, installed beside the shipped one, started in
-    // the installation folder and writing its start-up trace there; the value a moment
-    // of that trace carried (-1 when the moment is missing).
+    // the installation folder and writing its start-up trace there; the moments of that
+    // trace.
     ui::Process StartInstalledTraced() const;
-    static long long TracedValue(const std::string& moment);
+    static TracedMoments ReadTrace();
 
     // The installed launcher started in the installation folder.
     ui::Process StartInstalled(const std::vector<std::string>& environment = {}) const {

@@ -7,6 +7,7 @@
 #include "detect/cpu_speed_win.h"
 #include "launcher/window_classes.h"
 #include "res/resource.h"
+#include "state/trace.h"
 #include "tests/e2e/launcher_world.h"
 #include "tests/support/key_value_report.h"
 
@@ -81,7 +82,9 @@ TEST_F(Startup, FirstTimeStartsFromDefaultsWithTheIniLanguageAndSavesThem) {
     EXPECT_EQ(saved.screenWidth, 512);  // defaults, not the stored 800
     // The defaults were made from the measured rate, not from one still unknown.
     const int direct = DetectCpuMHz();
-    EXPECT_NEAR(LauncherWorld::TracedValue("measurement waited for"), direct, direct / 20);
+    const TracedMoment* waited = FindMoment(LauncherWorld::ReadTrace(), kTraceMeasurementWaited);
+    ASSERT_NE(waited, nullptr);
+    EXPECT_NEAR(waited->value, direct, direct / 20);
     EXPECT_EQ(ReadBytes("bin/zorb.ini"), "FirstTime=1\r\nLanguage=2\r\nLanguage=2\r\n");
     ui::PostClose(dialog);
     EXPECT_TRUE(launcher.WaitForExit().has_value());
@@ -104,8 +107,9 @@ TEST_F(Startup, RunningGameComesToTheFrontAndNoLauncherWindowAppears) {
     LauncherWorld::ExpectEndsUnseen(launcher);
     EXPECT_EQ(::GetForegroundWindow(), gameWindow);
     // It ended without waiting for the processor measurement it had started.
-    EXPECT_NE(ReadBytes("trace.txt").find("InitInstance"), std::string::npos);
-    EXPECT_EQ(LauncherWorld::TracedValue("measurement done"), -1);
+    const TracedMoments trace = LauncherWorld::ReadTrace();
+    EXPECT_NE(FindMoment(trace, kTraceInitInstance), nullptr);
+    EXPECT_EQ(FindMoment(trace, kTraceMeasured), nullptr);
     ui::PostClose(gameWindow);
     game.WaitForExit();
     ui::PostClose(otherDialog);
