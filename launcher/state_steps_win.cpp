@@ -52,7 +52,9 @@ void SetDefaultConfig() { MakeDefaultConfig(gameConfig, CurrentMachineFacts()); 
 
 void SaveConfig() { SaveConfigRecord(gameConfig); }
 
-void LoadConfig() { LoadConfigRecord(gameConfig, hardware3DAvailable != 0, CurrentMachineFacts); }
+// The file is judged alone, as at start-up, where the record in memory is all zero: after
+// Cancel a hardware renderer merely picked in the options must not cost the stored record.
+void LoadConfig() { LoadConfigRecord(gameConfig, RenderSoftware8, hardware3DAvailable != 0, CurrentMachineFacts); }
 
 bool FindInstalledGame() {
     InstallPaths paths;

@@ -78,10 +78,10 @@ bool SaveConfigRecord(const GameConfig& record) {
     return saved;
 }
 
-void LoadConfigRecord(GameConfig& record, bool hardware3DAvailable, const MachineFactsSource& machine) {
-    const int32_t previousRenderer = record.renderer;
+void LoadConfigRecord(GameConfig& record, int32_t rendererBefore, bool hardware3DAvailable,
+                      const MachineFactsSource& machine) {
     const bool valid = ReadRecordFile(record) && record.configVersion == kConfigVersion &&
-                       !(previousRenderer == RenderOpenGL && !hardware3DAvailable) &&
+                       !(rendererBefore == RenderOpenGL && !hardware3DAvailable) &&
                        IsLanguageIndex(record.languageIndex);
     if (!valid) {
         MakeDefaultConfig(record, machine());

@@ -95,7 +95,6 @@ protected:
         gameConfig.keyCodes[0] = 0x48;
         SaveConfig();
         gameConfig = previous;
-        gameConfig.renderer = 0;  // as at start-up
         LoadConfig();
         return ReadBytes(kConfigPath);
     }
