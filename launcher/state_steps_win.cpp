@@ -5,9 +5,9 @@
 #include <cstring>
 #include <type_traits>
 
+#include "detect/cpu_speed_estimate_win.h"
 #include "detect/display_devices_win.h"
 #include "detect/probe_window_win.h"
-#include "launcher/cpu_speed_estimate_win.h"
 #include "settings/config_file.h"
 #include "settings/ini_file.h"
 #include "settings/install_location_win.h"
@@ -20,8 +20,16 @@ namespace {
 static_assert(std::is_trivially_destructible_v<CpuSpeedEstimate>);
 CpuSpeedEstimate cpuSpeedEstimate;
 
+// The rate into cpuMHz once it is known; without a start, cpuMHz stays as it is.
+int WaitForCpuSpeed() {
+    if (!cpuSpeedEstimate.Started()) return cpuMHz;
+    cpuMHz = cpuSpeedEstimate.Wait();
+    Trace(kTraceMeasurementWaited, cpuMHz);
+    return cpuMHz;
+}
+
 MachineFacts CurrentMachineFacts() {
-    return {cpuSpeedEstimate.Wait(), hardware3DAvailable != 0, GetSystemDefaultLangID(),
+    return {WaitForCpuSpeed(), hardware3DAvailable != 0, GetSystemDefaultLangID(),
             IsQwertyLayout(OemKeyScan('q'), OemKeyScan('a'))};
 }
 
