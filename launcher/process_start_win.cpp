@@ -3,8 +3,8 @@
 
 #include <cstring>
 
+#include "launcher/process_start.h"
 #include "launcher/process_start_win.h"
-#include "launcher/program_start.h"
 #include "launcher/state_steps_win.h"
 #include "res/localized_text_win.h"
 #include "settings/path_text.h"

@@ -9,7 +9,7 @@
 
 #include "dialogs/language_dlg_win.h"
 #include "harness/ui_driver/ui_driver.h"
-#include "res/messages.h"
+#include "res/localized_text.h"
 #include "res/resource.h"
 #include "tests/support/dialog_driver.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "launcher/game_launch.h"
-#include "launcher/program_start.h"
+#include "launcher/process_start.h"
 
 namespace {
 

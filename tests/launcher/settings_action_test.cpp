@@ -12,7 +12,7 @@
 #include "harness/ui_driver/ui_driver.h"
 #include "launcher/launcher_dlg_win.h"
 #include "launcher/state_steps_win.h"
-#include "res/messages.h"
+#include "res/localized_text.h"
 #include "res/resource.h"
 #include "settings/config_file.h"
 #include "state/launcher_state.h"

@@ -1,4 +1,4 @@
-#include "launcher/program_start.h"
+#include "launcher/process_start.h"
 
 #include <string>
 

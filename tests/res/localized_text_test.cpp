@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "res/messages.h"
+#include "res/localized_text.h"
 
 namespace {
 
