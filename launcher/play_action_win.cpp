@@ -58,5 +58,5 @@ void CLauncherDlg::StartInstaller() {
         return;
     }
     const char root[] = {installer[0], ':', '\\', '\0'};
-    if (OpenThroughShell(m_hWnd, installer, root)) ::PostQuitMessage(0);
+    if (StartThroughShell(m_hWnd, installer, root)) ::PostQuitMessage(0);
 }

@@ -25,7 +25,7 @@ namespace {
 
 // Through the shell: its own boxes stay shut, as ours tells the failure, and the start
 // is complete when this returns, as the launcher may end right after.
-unsigned long ShellStart(HWND owner, const char* file, const char* parameters, const char* directory) {
+unsigned long StartWithShellExecute(HWND owner, const char* file, const char* parameters, const char* directory) {
     SHELLEXECUTEINFOA info{};
     info.cbSize = sizeof info;
     info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
@@ -40,7 +40,7 @@ unsigned long ShellStart(HWND owner, const char* file, const char* parameters, c
 
 class WindowsStarter final : public ProgramStarter {
 public:
-    unsigned long CreateDirect(const char* applicationPath, char* commandLine, const char* workingDirectory) override {
+    unsigned long StartDirect(const char* applicationPath, char* commandLine, const char* workingDirectory) override {
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION process{};
@@ -55,7 +55,7 @@ public:
     }
     unsigned long StartThroughShell(const char* applicationPath, const char* parameters,
                                     const char* workingDirectory) override {
-        return ShellStart(nullptr, applicationPath, parameters, workingDirectory);
+        return StartWithShellExecute(nullptr, applicationPath, parameters, workingDirectory);
     }
 };
 
@@ -73,8 +73,8 @@ BOOL LaunchProgram(const char* applicationPath, char* commandLine, const char* w
     return ReportStart(StartProgram(starter, applicationPath, commandLine, workingDirectory));
 }
 
-bool OpenThroughShell(HWND owner, const char* file, const char* directory) {
-    return ReportStart(ShellStart(owner, file, nullptr, directory));
+bool StartThroughShell(HWND owner, const char* file, const char* directory) {
+    return ReportStart(StartWithShellExecute(owner, file, nullptr, directory));
 }
 
 void LaunchInstalledCopy() {

@@ -15,10 +15,10 @@ BOOL LaunchProgram(const char* applicationPath, char* commandLine, const char* w
 // installation folder. Starts and shows nothing when the installation is gone.
 void LaunchInstalledCopy();
 
-// Opens `file` through the shell in `directory`, so that Windows may ask to raise the
+// Starts `file` through the shell in `directory`, so that Windows may ask to raise the
 // program's rights; the shell's work is done when it returns. True when it started. A
 // refused prompt shows nothing; any other failure shows the box of LaunchProgram.
-bool OpenThroughShell(HWND owner, const char* file, const char* directory);
+bool StartThroughShell(HWND owner, const char* file, const char* directory);
 
 // The failure box of LaunchProgram for a system error code, also for a start that
 // could not even be attempted (a path too long for its buffer).
