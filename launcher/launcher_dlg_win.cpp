@@ -71,6 +71,8 @@ BEGIN_MESSAGE_MAP(CLauncherDlg, CDialog)
     ON_WM_QUERYDRAGICON()
     ON_WM_CLOSE()
     ON_BN_CLICKED(IDC_PLAY, OnPlay)
+    // Without BS_NOTIFY a push button sends a double click as two BN_CLICKED, so this
+    // row stays quiet; given the style, the second click comes here and still counts.
     ON_BN_DOUBLECLICKED(IDC_PLAY, OnPlayDoubleClicked)
     ON_BN_CLICKED(IDC_SETTINGS, OnSettings)
     ON_BN_CLICKED(IDC_QUIT, OnQuit)
