@@ -42,7 +42,7 @@ void CLauncherDlg::OnReadme() {
     char readme[kMaxPath];
     char cdFolder[kMaxPath];
     const bool found = (FindInstalledGame() && FindReadme(installDir, readme)) ||
-                       (OnGameCd(kCdDataFolder, cdFolder) && FindReadme(cdFolder, readme));
+                       (LocateOnGameCd(kCdDataFolder, cdFolder) && FindReadme(cdFolder, readme));
     if (!found) return;
     char commandLine[kMaxPath];
     if (!Fits(std::snprintf(commandLine, sizeof commandLine, "notepad.exe \"%s\"", readme), sizeof commandLine)) return;
@@ -63,7 +63,7 @@ void CLauncherDlg::OnManual() {
         if (MessageBox(LoadMessage(IDS_ASK_INSTALL_ACROBAT, gameConfig.languageIndex), title, MB_YESNO) != IDYES)
             return;
         char installer[kMaxPath];
-        if (!OnGameCd(kReaderInstaller, installer)) {
+        if (!LocateOnGameCd(kReaderInstaller, installer)) {
             MessageBox(LoadMessage(IDS_INSERT_CD, gameConfig.languageIndex), title, MB_OK);
             return;
         }
@@ -74,7 +74,7 @@ void CLauncherDlg::OnManual() {
     char folder[kMaxPath];
     if (FindInstalledGame()) {
         if (!CopyText(folder, installDir)) return;
-    } else if (!OnGameCd(kCdDataFolder, folder)) {
+    } else if (!LocateOnGameCd(kCdDataFolder, folder)) {
         MessageBox(LoadMessage(IDS_INSERT_CD, gameConfig.languageIndex), title, MB_OK);
         return;
     }

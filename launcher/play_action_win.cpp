@@ -26,7 +26,7 @@ bool FindInstaller(char (&installer)[kMaxPath]) {
         own[0] = directory[0];
         if (FileOpensForReading(own)) return CopyText(installer, own);
     }
-    return OnGameCd(kInstaller, installer) && FileOpensForReading(installer);
+    return LocateOnGameCd(kInstaller, installer) && FileOpensForReading(installer);
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ void StartCpuSpeedEstimate() { cpuSpeedEstimate.Start(); }
 
 int ReadIniDriverSettings() { return ReadIniDriverValues(driverDllName, checkGdi); }
 
-void ReadIniLanguageAll() { gameConfig.languageIndex = LastIniLanguage(gameConfig.languageIndex); }
+void ReadIniLanguageAll() { gameConfig.languageIndex = IniLanguageOfAllLines(gameConfig.languageIndex); }
 
 void EnumerateDisplayDevices() {
     DisplayScan scan;

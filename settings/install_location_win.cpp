@@ -52,7 +52,7 @@ char FindCdDrive() {
     return found;
 }
 
-bool OnGameCd(const char* path, char (&onCd)[kMaxPath]) {
+bool LocateOnGameCd(const char* path, char (&onCd)[kMaxPath]) {
     const char drive = FindCdDrive();
     if (!drive || !CopyText(onCd, path)) return false;
     onCd[0] = drive;

@@ -19,7 +19,7 @@ char FindCdDrive();
 
 // `path`, written for drive d:, with the drive letter of the game's CD-ROM instead;
 // false without that disc.
-bool OnGameCd(const char* path, char (&onCd)[kMaxPath]);
+bool LocateOnGameCd(const char* path, char (&onCd)[kMaxPath]);
 
 // True when the current directory lies on a CD-ROM drive.
 bool IsRunningFromCd();
