@@ -20,9 +20,10 @@
 #include "tests/support/scripted_modes.h"
 #include "tests/support/temp_dir.h"
 
-// Settings on the real main dialog: its OnSettings runs the video options dialog and
-// saves or reloads. The user works both dialogs from a second thread while this thread
-// runs their modal loops. Each test sets the process-wide state it reads.
+// The real main dialog: its look in each language, and Settings, whose OnSettings runs
+// the video options dialog and saves or reloads. The user works both dialogs from a
+// second thread while this thread runs their modal loops. Each test sets the
+// process-wide state it reads.
 namespace {
 
 // The main dialog as shown after start-up, without detection and installation lookup.
