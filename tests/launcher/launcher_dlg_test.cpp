@@ -189,6 +189,7 @@ TEST(MainDialog, TextsPictureAndIconFollowTheLanguage) {
             EXPECT_TRUE(ui::IsEnabled(ui::Control(window, IDC_SETTINGS)));
             EXPECT_FALSE(ui::IsVisible(ui::Control(window, IDC_MANUAL)));
             EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(window, WM_QUERYDRAGICON, 0, 0)), icon);
+            EXPECT_TRUE(GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_APPWINDOW);  // a taskbar button
             PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
         });
     }
