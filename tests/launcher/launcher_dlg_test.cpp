@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "framework/win_app.h"
+#include "harness/scripted_modes.h"
 #include "harness/ui_driver/ui_driver.h"
 #include "launcher/launcher_dlg_win.h"
 #include "launcher/state_steps_win.h"
@@ -17,7 +18,6 @@
 #include "settings/config_file.h"
 #include "state/launcher_state.h"
 #include "tests/support/dialog_driver.h"
-#include "tests/support/scripted_modes.h"
 #include "tests/support/temp_dir.h"
 
 // The real main dialog: its look in each language, and Settings, whose OnSettings runs
