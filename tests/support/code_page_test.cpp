@@ -10,7 +10,7 @@ namespace {
 // Wine took its code page: a locale never generated falls back to the Western one.
 TEST(SystemCodePage, IsThatOfTheLocaleAsked) {
     const char* locale = std::getenv("LC_ALL");
-    if (locale && std::strncmp(locale, "ru_RU", 5) == 0) EXPECT_EQ(GetACP(), 1251u);
+    if (locale && std::strncmp(locale, "ru_RU", 5) == 0) { EXPECT_EQ(GetACP(), 1251u); }
 }
 
 }  // namespace
