@@ -12,9 +12,9 @@ void CLauncherDlg::OnSettings() {
         SaveConfig();
         LocalizeControls();  // the language may have changed
     } else if (result == IDCANCEL) {
-        // Cancel takes back what the dialog changed in memory (it writes the renderer
-        // while it is open, and may have switched the language): the stored record
-        // comes back.
+        // The dialog changed only its copy. The record is read back all the same, so that
+        // memory holds what the game will read: a file changed or spoilt meanwhile is
+        // taken, or replaced by the defaults, now rather than at the next start.
         LoadConfig();
     }
     // Any other result: the dialog could not be built, and nothing changed.
