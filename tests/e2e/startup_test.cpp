@@ -46,22 +46,32 @@ TEST_F(Startup, NotInstalledFromTheHardDiskEndsSilently) {
     EXPECT_EQ(launcher.WaitForExit(), std::optional<DWORD>(0));
 }
 
-// The question comes before the marker, so a second launcher started meanwhile asks too.
-TEST_F(Startup, NotInstalledFromCdAsksForTheLanguageAndCancelEnds) {
+// The question comes before the marker, so launchers started meanwhile ask too. Cancel
+// ends one; of two answered, the later finds the earlier's marker, ends and brings the
+// earlier one's dialog to the front.
+TEST_F(Startup, NotInstalledFromCdAsksForTheLanguageAndTheLaterAnswerStepsAside) {
     world.PutLauncherOnCd();
-    ui::Process launchers[2];
-    for (ui::Process& launcher : launchers) {
-        launcher = LauncherWorld::StartLauncher(LauncherWorld::CdLauncher(), LauncherWorld::kCdRoot);
-        HWND question = LauncherWorld::WaitForDialog(launcher);
-        ASSERT_NE(question, nullptr);
-        EXPECT_NE(ui::Control(question, IDC_LANGUAGE_COMBO), nullptr);
+    ui::Process launchers[3];
+    HWND questions[3];
+    for (int i = 0; i < 3; ++i) {
+        launchers[i] = LauncherWorld::StartLauncher(LauncherWorld::CdLauncher(), LauncherWorld::kCdRoot);
+        questions[i] = LauncherWorld::WaitForDialog(launchers[i]);
+        ASSERT_NE(questions[i], nullptr);
+        EXPECT_NE(ui::Control(questions[i], IDC_LANGUAGE_COMBO), nullptr);
         // Its owner, the main dialog, is still hidden: the question has a taskbar button.
-        EXPECT_TRUE(GetWindowLongPtrA(question, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+        EXPECT_TRUE(GetWindowLongPtrA(questions[i], GWL_EXSTYLE) & WS_EX_APPWINDOW);
     }
-    for (ui::Process& launcher : launchers) {
-        ui::Click(ui::Control(LauncherWorld::WaitForDialog(launcher), IDCANCEL));
-        EXPECT_TRUE(launcher.WaitForExit().has_value());
-    }
+    ui::Click(ui::Control(questions[0], IDCANCEL));
+    EXPECT_TRUE(launchers[0].WaitForExit().has_value());
+    ui::Click(ui::Control(questions[1], IDOK));
+    ASSERT_TRUE(ui::WaitForWindowGone(questions[1]));
+    HWND dialog = LauncherWorld::WaitForDialog(launchers[1]);
+    ASSERT_NE(dialog, nullptr);
+    ui::Click(ui::Control(questions[2], IDOK));
+    EXPECT_TRUE(launchers[2].WaitForExit().has_value());
+    EXPECT_TRUE(ui::WaitUntil([&] { return ::GetForegroundWindow() == dialog; }, 3000));
+    ui::PostClose(dialog);
+    EXPECT_TRUE(launchers[1].WaitForExit().has_value());
     EXPECT_FALSE(ui::WindowOfClassExists(kMarkerWindowClass));
 }
 
