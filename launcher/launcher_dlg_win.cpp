@@ -109,10 +109,7 @@ BOOL CLauncherDlg::OnInitDialog() {
     if (FindInstalledGame()) {
         if (IsRunningFromCd()) {
             DestroyMarkerWindow();
-            if (BeginHandOver()) {
-                LaunchInstalledCopy();
-                FinishHandOver();
-            }
+            if (BeginHandOver()) FinishHandOver(LaunchInstalledCopy());
             ::PostQuitMessage(0);
             return FALSE;
         }
