@@ -71,6 +71,28 @@ private:
     HANDLE* m_process;
 };
 
+// Volume and file index name a file whatever path leads to it (a short name, another
+// case, a relative one).
+bool IsSameFile(const char* first, const char* second) {
+    BY_HANDLE_FILE_INFORMATION info[2];
+    const char* paths[2] = {first, second};
+    for (int i = 0; i < 2; ++i) {
+        const HANDLE file = CreateFileA(paths[i], 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                        OPEN_EXISTING, 0, nullptr);
+        if (file == INVALID_HANDLE_VALUE) return false;
+        const BOOL known = GetFileInformationByHandle(file, &info[i]);
+        CloseHandle(file);
+        if (!known) return false;
+    }
+    return info[0].dwVolumeSerialNumber == info[1].dwVolumeSerialNumber &&
+           info[0].nFileIndexHigh == info[1].nFileIndexHigh && info[0].nFileIndexLow == info[1].nFileIndexLow;
+}
+
+bool IsOnCdDrive(const char* path) {
+    char volume[kMaxPath];
+    return GetVolumePathNameA(path, volume, sizeof volume) && GetDriveTypeA(volume) == DRIVE_CDROM;
+}
+
 // A refused consent prompt is the user's own answer: nothing is shown.
 bool ReportStart(unsigned long error) {
     if (error == 0) return true;
@@ -87,6 +109,13 @@ BOOL LaunchProgram(const char* applicationPath, char* commandLine, const char* w
 
 bool OpenThroughShell(HWND owner, const char* file, const char* directory) {
     return ReportStart(ShellStart(owner, file, nullptr, directory));
+}
+
+bool InstalledCopyIsElsewhere() {
+    char own[kMaxPath];
+    const DWORD length = GetModuleFileNameA(nullptr, own, sizeof own);
+    const bool ownKnown = length > 0 && length < sizeof own;
+    return !IsOnCdDrive(installDir) && !(ownKnown && IsSameFile(own, rootExePath));
 }
 
 HANDLE LaunchInstalledCopy() {

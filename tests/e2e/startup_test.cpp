@@ -7,6 +7,7 @@
 #include "detect/cpu_speed_win.h"
 #include "launcher/window_classes.h"
 #include "res/resource.h"
+#include "state/language.h"
 #include "tests/e2e/launcher_world.h"
 #include "tests/support/key_value_report.h"
 
@@ -44,6 +45,34 @@ TEST_F(Startup, InstalledAndStartedFromCdHandsOverAndEndsOnceTheCopyNeedsNoWait)
     const std::string box = LauncherWorld::AnswerBox(cdLauncher, nullptr, IDOK);
     EXPECT_EQ(box.substr(0, box.find('|') + 1), "Quimbo - Marivel|") << box;
     EXPECT_TRUE(cdLauncher.WaitForExit(2000).has_value());
+}
+
+// No hand-over to itself: the installed launcher started in a folder of the CD-ROM, and a
+// launcher on the CD-ROM whose installation is there too, start as installed, in the
+// installation's folder with its record.
+TEST_F(Startup, LauncherThatWouldHandOverToItselfStartsAsInstalled) {
+    namespace fs = std::filesystem;
+    world.Install();
+    world.PutLauncherOnCd();
+    GameConfig french = DefaultRecord();
+    french.languageIndex = French;
+    world.WriteConfig(french);
+    for (const bool installedOnCd : {false, true}) {
+        if (installedOnCd) {
+            fs::create_directories("V:\\Inst\\bin");
+            for (const char* name : {"Quimbo.exe", "bin\\zorb.exe", "bin\\config.pc"})
+                fs::copy_file(name, std::string("V:\\Inst\\") + name);
+            LauncherWorld::Register("V:\\Inst");
+        }
+        ui::Process launcher = LauncherWorld::StartLauncher(
+            installedOnCd ? LauncherWorld::CdLauncher() : world.InstalledLauncher(), LauncherWorld::kCdRoot);
+        HWND dialog = LauncherWorld::WaitForDialog(launcher);
+        ASSERT_NE(dialog, nullptr) << installedOnCd;
+        EXPECT_EQ(ui::Text(ui::Control(dialog, IDC_PLAY)), "Jouer");
+        ui::PostClose(dialog);
+        EXPECT_TRUE(launcher.WaitForExit().has_value());
+    }
+    fs::remove_all("V:\\Inst");
 }
 
 TEST_F(Startup, NotInstalledFromTheHardDiskEndsSilently) {
