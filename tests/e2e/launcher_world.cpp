@@ -39,12 +39,9 @@ void LauncherWorld::Install() {
 }
 
 void LauncherWorld::Register(const std::string& folder) {
-    HKEY key;
-    ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, kInstallKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
+    ASSERT_EQ(::RegSetKeyValueA(HKEY_CURRENT_USER, kInstallKey, "installation path", REG_SZ, folder.c_str(),
+                                DWORD(folder.size() + 1)),
               ERROR_SUCCESS);
-    ::RegSetValueExA(key, "installation path", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
-                     DWORD(folder.size() + 1));
-    ::RegCloseKey(key);
 }
 
 void LauncherWorld::Uninstall() { RemoveInstallEntry(); }
