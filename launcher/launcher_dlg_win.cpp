@@ -107,15 +107,16 @@ BOOL CLauncherDlg::OnInitDialog() {
     EnumerateDisplayDevices();
 
     if (FindInstalledGame()) {
-        if (IsRunningFromCd()) {
+        const bool fromCd = IsRunningFromCd();
+        if (fromCd && InstalledCopyIsElsewhere()) {
             DestroyMarkerWindow();
-            if (BeginHandOver()) {
-                LaunchInstalledCopy();
-                FinishHandOver();
-            }
+            if (BeginHandOver()) FinishHandOver(LaunchInstalledCopy());
             ::PostQuitMessage(0);
             return FALSE;
         }
+        // This launcher is the copy it would hand over to, or one that would hand over
+        // again: it starts as the copy, in the installation folder, keeping its record.
+        if (fromCd) ::SetCurrentDirectoryA(installDir);
         if (IniFirstTime() != 0) {
             SetDefaultConfig();
             ReadIniLanguageAll();

@@ -35,13 +35,13 @@ void LauncherWorld::Install() {
         fs::copy_file(ui::PathBesideThisProgram(name), m_dir.path() / name, fs::copy_options::overwrite_existing);
     fs::copy_file(ui::PathBesideThisProgram("zorb.exe"), m_dir.path() / "bin" / "zorb.exe",
                   fs::copy_options::overwrite_existing);
-    HKEY key;
-    ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, kInstallKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
+    Register(InstallFolder());
+}
+
+void LauncherWorld::Register(const std::string& folder) {
+    ASSERT_EQ(::RegSetKeyValueA(HKEY_CURRENT_USER, kInstallKey, "installation path", REG_SZ, folder.c_str(),
+                                DWORD(folder.size() + 1)),
               ERROR_SUCCESS);
-    const std::string folder = InstallFolder();
-    ::RegSetValueExA(key, "installation path", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
-                     DWORD(folder.size() + 1));
-    ::RegCloseKey(key);
 }
 
 void LauncherWorld::Uninstall() { RemoveInstallEntry(); }

@@ -22,8 +22,9 @@ public:
 
     // The installation: Quimbo.exe and bin\zorb.exe, registered under HKCU.
     void Install();
-    void Uninstall();                   // the registry entry only
-    std::string InstallFolder() const;  // no trailing backslash
+    static void Register(const std::string& folder);  // the registry entry naming it
+    void Uninstall();                                 // the registry entry only
+    std::string InstallFolder() const;                // no trailing backslash
     void WriteIni(const std::string& text);
     void WriteConfig(const GameConfig& config);
     std::string ReadConfigBytes() const;  // "" when there is no bin\config.pc
