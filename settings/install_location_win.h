@@ -2,11 +2,19 @@
 // Where the launcher stands: is the game installed, and is it running from, or can it
 // find, the game's CD-ROM (Windows only). Every failure is a plain "no"; nothing is
 // shown or reported.
+#include <string>
+
 #include "settings/install_paths.h"
 
 // True when the registry names an installation folder holding both "bin\zorb.exe" and
 // "Quimbo.exe"; then `paths` holds its paths. On false `paths` keeps what it held.
 bool LookUpInstalledGame(InstallPaths& paths);
+
+// The registry's installation folder (without a trailing backslash) when it holds both
+// programs but no ANSI path names it: its name has letters outside the code page and
+// it has no short (8.3) form. LookUpInstalledGame finds no such installation; this
+// lets the player be told why.
+bool FindUnnamedInstallFolder(std::wstring& folder);
 
 // The lower-case letter of the first CD-ROM drive labelled "VESKA" (any case), or 0.
 // No box appears for drives without a medium.

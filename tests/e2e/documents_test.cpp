@@ -7,7 +7,6 @@
 
 #include "res/resource.h"
 #include "tests/e2e/launcher_world.h"
-#include "tests/support/key_value_report.h"
 
 namespace fs = std::filesystem;
 
@@ -34,14 +33,8 @@ protected:
         fs::remove(path.string() + ".txt");
         return path.string();
     }
-    // The record once it is complete: its last line is the working directory.
     static std::map<std::string, std::string> WaitForRecord(const std::string& program) {
-        std::map<std::string, std::string> record;
-        ui::WaitUntil([&] {
-            record = ParseKeyValueReport(ReadBytes(program + ".txt"));
-            return record.count("workingDirectory") != 0;
-        });
-        return record;
+        return LauncherWorld::WaitForReport(program + ".txt");
     }
     static bool Recorded(const std::string& program) { return fs::exists(program + ".txt"); }
 

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "tests/support/key_value_report.h"
 
@@ -30,18 +32,24 @@ std::string LauncherWorld::LauncherProgram() { return ui::PathBesideThisProgram(
 
 std::string LauncherWorld::InstallFolder() const { return m_dir.path().string(); }
 
-void LauncherWorld::Install() {
+void LauncherWorld::Install(const std::wstring& subfolder) {
+    m_installPath = subfolder.empty() ? m_dir.path() : m_dir.path() / subfolder;
+    fs::create_directories(m_installPath / "bin");
     for (const char* name : {"Quimbo.exe", "QuimboTraced.exe"})
-        fs::copy_file(ui::PathBesideThisProgram(name), m_dir.path() / name, fs::copy_options::overwrite_existing);
-    fs::copy_file(ui::PathBesideThisProgram("zorb.exe"), m_dir.path() / "bin" / "zorb.exe",
+        fs::copy_file(ui::PathBesideThisProgram(name), m_installPath / name, fs::copy_options::overwrite_existing);
+    fs::copy_file(ui::PathBesideThisProgram("zorb.exe"), m_installPath / "bin" / "zorb.exe",
                   fs::copy_options::overwrite_existing);
-    Register(InstallFolder());
+    Register(m_installPath);
 }
 
-void LauncherWorld::Register(const std::string& folder) {
-    ASSERT_EQ(::RegSetKeyValueA(HKEY_CURRENT_USER, kInstallKey, "installation path", REG_SZ, folder.c_str(),
-                                DWORD(folder.size() + 1)),
+void LauncherWorld::Register(const std::filesystem::path& folder) {
+    HKEY key;
+    ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, kInstallKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
               ERROR_SUCCESS);
+    const std::wstring text = folder.wstring();  // wide: the folder may lie outside the code page
+    ::RegSetValueExW(key, L"installation path", 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                     DWORD((text.size() + 1) * sizeof(wchar_t)));
+    ::RegCloseKey(key);
 }
 
 void LauncherWorld::Uninstall() { RemoveInstallEntry(); }
@@ -121,11 +129,20 @@ void LauncherWorld::ExpectEndsUnseen(ui::Process& launcher) {
 }
 
 std::map<std::string, std::string> LauncherWorld::WaitForGameReport() const {
-    const std::string path = (m_dir.path() / "bin" / "zorb-report.txt").string();
-    ui::WaitUntil([&] { return fs::exists(path) && fs::file_size(path) > 0; });
+    auto report = WaitForReport(m_installPath / "bin" / "zorb-report.txt");
     // The game writes its report before it shows its window.
     ui::WaitForTopLevelWindow(0, "VESKA Game Demo");
-    return ParseKeyValueReport(ReadBytes(path));
+    return report;
+}
+
+std::map<std::string, std::string> LauncherWorld::WaitForReport(const fs::path& path) {
+    std::map<std::string, std::string> report;
+    ui::WaitUntil([&] {
+        std::ifstream in(path, std::ios::binary);
+        report = ParseKeyValueReport(std::string(std::istreambuf_iterator<char>(in), {}));
+        return report.count("workingDirectory") != 0;
+    });
+    return report;
 }
 
 GameConfig DefaultRecord() {

@@ -61,6 +61,8 @@ TEST_F(InstalledGame, FolderGetsOneBackslashWithOrWithoutOne) {
         EXPECT_EQ(std::string(paths.installDir), m_folder + "\\");
         EXPECT_EQ(std::string(paths.gameExePath), m_folder + "\\bin\\zorb.exe");
         EXPECT_EQ(std::string(paths.rootExePath), m_folder + "\\Quimbo.exe");
+        std::wstring unnamed;  // the code page names this folder: nothing to tell the player
+        EXPECT_FALSE(FindUnnamedInstallFolder(unnamed));
     }
 }
 
