@@ -49,5 +49,6 @@ run_windows_tests win64
 echo "== benchmark scripts, one run each"
 "$root/tools/bench-detect.sh" 1
 "$root/tools/bench-startup.sh" 1
+/usr/bin/python3 "$root/tools/bench-image-read.py"
 echo "== Windows-side tests ran for: $ran"
 echo "== all tests passed in $(( $(date +%s) - start )) s"
