@@ -1,5 +1,6 @@
 #include "launcher/launcher_dlg_win.h"
 
+#include <string>
 #include <utility>
 
 #include "dialogs/language_dlg_win.h"
@@ -12,6 +13,7 @@
 #include "launcher/state_steps_win.h"
 #include "res/localized_text_win.h"
 #include "res/resource.h"
+#include "settings/config_file.h"
 #include "settings/ini_file.h"
 #include "settings/install_location_win.h"
 #include "state/launcher_state.h"
@@ -31,6 +33,19 @@ UINT TitlePictureId(int32_t languageIndex) {
 }
 
 bool IsInstalled() { return gameExePath[0] != '\0'; }
+
+// An installation that no ANSI path can name looks missing; rather than ending or
+// offering Install without a word, the player is told which folder it is, in the
+// system's language, as no record has been read yet.
+void ReportUnnamedInstallFolder() {
+    std::wstring folder;
+    if (!FindUnnamedInstallFolder(folder)) return;
+    const int32_t language = LanguageFromSystem(::GetSystemDefaultLangID());
+    std::wstring text = static_cast<const wchar_t*>(LoadMessage(IDS_UNNAMED_FOLDER, language));
+    const size_t at = text.find(L"%1");
+    if (at != std::wstring::npos) text.replace(at, 2, folder);
+    ::MessageBoxW(nullptr, text.c_str(), LoadMessage(IDS_TITLE, language), MB_OK);
+}
 
 // The static control stretches a picture by dropping whole lines and columns; a copy
 // already of the control's size, scaled with halftone, leaves it nothing to stretch.
@@ -109,15 +124,16 @@ BOOL CLauncherDlg::OnInitDialog() {
     EnumerateDisplayDevices();
 
     if (FindInstalledGame()) {
-        if (IsRunningFromCd()) {
+        const bool fromCd = IsRunningFromCd();
+        if (fromCd && InstalledCopyIsElsewhere()) {
             DestroyMarkerWindow();
-            if (BeginHandOver()) {
-                LaunchInstalledCopy();
-                FinishHandOver();
-            }
+            if (BeginHandOver()) FinishHandOver(LaunchInstalledCopy());
             ::PostQuitMessage(0);
             return FALSE;
         }
+        // This launcher is the copy it would hand over to, or one that would hand over
+        // again: it starts as the copy, in the installation folder, keeping its record.
+        if (fromCd) ::SetCurrentDirectoryA(installDir);
         if (IniFirstTime() != 0) {
             SetDefaultConfig();
             ReadIniLanguageAll();
@@ -128,6 +144,7 @@ BOOL CLauncherDlg::OnInitDialog() {
             if (gameConfig.hardware3DState == 2) gameConfig.hardware3DState = 1;
         }
     } else {
+        ReportUnnamedInstallFolder();
         if (!IsRunningFromCd()) {
             ::PostQuitMessage(0);
             return FALSE;

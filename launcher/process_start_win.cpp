@@ -25,21 +25,30 @@ namespace {
 
 // Through the shell: its own boxes stay shut, as ours tells the failure, and the start
 // is complete when this returns, as the launcher may end right after.
-unsigned long StartWithShellExecute(HWND owner, const char* file, const char* parameters, const char* directory) {
+// With `process`, the started process comes back in it, or nullptr when the shell
+// handed the file to a program already running.
+unsigned long StartWithShellExecute(HWND owner, const char* file, const char* parameters, const char* directory,
+                                    HANDLE* process = nullptr) {
     SHELLEXECUTEINFOA info{};
     info.cbSize = sizeof info;
-    info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+    info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC | (process ? SEE_MASK_NOCLOSEPROCESS : 0);
     info.hwnd = owner;
     info.lpVerb = "open";
     info.lpFile = file;
     info.lpParameters = parameters;
     info.lpDirectory = directory;
     info.nShow = SW_SHOWNORMAL;
-    return ShellExecuteExA(&info) ? 0 : GetLastError();
+    if (!ShellExecuteExA(&info)) return GetLastError();
+    if (process) *process = info.hProcess;
+    return 0;
 }
 
 class WindowsStarter final : public ProgramStarter {
 public:
+    // With `process`, the started process is kept there for the caller to close;
+    // otherwise it lives on its own, neither waited for nor watched.
+    explicit WindowsStarter(HANDLE* process = nullptr) : m_process(process) {}
+
     unsigned long StartDirect(const char* applicationPath, char* commandLine, const char* workingDirectory) override {
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
@@ -48,16 +57,41 @@ public:
         if (!CreateProcessA(applicationPath, commandLine, nullptr, nullptr, FALSE, flags, nullptr, workingDirectory,
                             &startup, &process))
             return GetLastError();
-        // The started program lives on its own; the launcher neither waits nor watches.
         CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
+        if (m_process) *m_process = process.hProcess;
+        else CloseHandle(process.hProcess);
         return 0;
     }
     unsigned long StartThroughShell(const char* applicationPath, const char* parameters,
                                     const char* workingDirectory) override {
-        return StartWithShellExecute(nullptr, applicationPath, parameters, workingDirectory);
+        return StartWithShellExecute(nullptr, applicationPath, parameters, workingDirectory, m_process);
     }
+
+private:
+    HANDLE* m_process;
 };
+
+// Volume and file index name a file whatever path leads to it (a short name, another
+// case, a relative one).
+bool IsSameFile(const char* first, const char* second) {
+    BY_HANDLE_FILE_INFORMATION info[2];
+    const char* paths[2] = {first, second};
+    for (int i = 0; i < 2; ++i) {
+        const HANDLE file = CreateFileA(paths[i], 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                        OPEN_EXISTING, 0, nullptr);
+        if (file == INVALID_HANDLE_VALUE) return false;
+        const BOOL known = GetFileInformationByHandle(file, &info[i]);
+        CloseHandle(file);
+        if (!known) return false;
+    }
+    return info[0].dwVolumeSerialNumber == info[1].dwVolumeSerialNumber &&
+           info[0].nFileIndexHigh == info[1].nFileIndexHigh && info[0].nFileIndexLow == info[1].nFileIndexLow;
+}
+
+bool IsOnCdDrive(const char* path) {
+    char volume[kMaxPath];
+    return GetVolumePathNameA(path, volume, sizeof volume) && GetDriveTypeA(volume) == DRIVE_CDROM;
+}
 
 // A refused consent prompt is the user's own answer: nothing is shown.
 bool ReportStart(unsigned long error) {
@@ -77,13 +111,22 @@ bool StartThroughShell(HWND owner, const char* file, const char* directory) {
     return ReportStart(StartWithShellExecute(owner, file, nullptr, directory));
 }
 
-void LaunchInstalledCopy() {
+bool InstalledCopyIsElsewhere() {
+    char own[kMaxPath];
+    const DWORD length = GetModuleFileNameA(nullptr, own, sizeof own);
+    const bool ownKnown = length > 0 && length < sizeof own;
+    return !IsOnCdDrive(installDir) && !(ownKnown && IsSameFile(own, rootExePath));
+}
+
+HANDLE LaunchInstalledCopy() {
     // The entry may have gone since start-up: then nothing starts and nothing is shown.
-    if (!FindInstalledGame()) return;
+    if (!FindInstalledGame()) return nullptr;
     char workingDirectory[kMaxPath];
-    if (!CopyText(workingDirectory, installDir)) return;
+    if (!CopyText(workingDirectory, installDir)) return nullptr;
     const size_t length = std::strlen(workingDirectory);
     if (length > 0) workingDirectory[length - 1] = '\0';  // without the trailing backslash
     char commandLine[] = "";
-    LaunchProgram(rootExePath, commandLine, workingDirectory);
+    HANDLE copy = nullptr;
+    WindowsStarter starter(&copy);
+    return ReportStart(StartProgram(starter, rootExePath, commandLine, workingDirectory)) ? copy : nullptr;
 }

@@ -11,9 +11,15 @@
 // may change it.
 BOOL LaunchProgram(const char* applicationPath, char* commandLine, const char* workingDirectory);
 
+// True when the installed launcher copy is another program than this one: not its own
+// file, and not on a CD-ROM drive, from where the copy would hand over again.
+bool InstalledCopyIsElsewhere();
+
 // Hands over to the installed launcher copy, started with an empty command line in the
-// installation folder. Starts and shows nothing when the installation is gone.
-void LaunchInstalledCopy();
+// installation folder, as LaunchProgram starts. The started copy's process, for the
+// caller to close; nullptr when nothing started (also when the installation is gone,
+// which shows nothing).
+HANDLE LaunchInstalledCopy();
 
 // Starts `file` through the shell in `directory`, so that Windows may ask to raise the
 // program's rights; the shell's work is done when it returns. True when it started. A

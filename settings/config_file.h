@@ -14,6 +14,10 @@ struct MachineFacts {
     bool qwertyKeyboard;
 };
 
+// The language of the texts on a system of language id `langId`; English for any
+// language without texts of its own.
+int32_t LanguageFromSystem(uint16_t langId);
+
 // The key left of W is Q on QWERTY and A on AZERTY. A keyboard without 'q' answers all
 // ones for it, which counts as AZERTY.
 bool IsQwertyLayout(uint32_t scanCodeOfQ, uint32_t scanCodeOfA);

@@ -4,6 +4,8 @@
 
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "settings/install_location_win.h"
 #include "tests/support/key_value_report.h"
@@ -12,7 +14,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void RemoveInstallEntry() { ::RegDeleteKeyA(HKEY_CURRENT_USER, kInstallKey); }
+void RemoveInstallEntry() { ::RegDeleteKeyW(HKEY_CURRENT_USER, kInstallKey); }
 
 }  // namespace
 
@@ -28,17 +30,23 @@ std::string LauncherWorld::LauncherProgram() { return ui::PathBesideThisProgram(
 
 std::string LauncherWorld::InstallFolder() const { return m_dir.path().string(); }
 
-void LauncherWorld::Install() {
+void LauncherWorld::Install(const std::wstring& subfolder) {
+    m_installPath = subfolder.empty() ? m_dir.path() : m_dir.path() / subfolder;
+    fs::create_directories(m_installPath / "bin");
     for (const char* name : {"Quimbo.exe", "QuimboTraced.exe"})
-        fs::copy_file(ui::PathBesideThisProgram(name), m_dir.path() / name, fs::copy_options::overwrite_existing);
-    fs::copy_file(ui::PathBesideThisProgram("zorb.exe"), m_dir.path() / "bin" / "zorb.exe",
+        fs::copy_file(ui::PathBesideThisProgram(name), m_installPath / name, fs::copy_options::overwrite_existing);
+    fs::copy_file(ui::PathBesideThisProgram("zorb.exe"), m_installPath / "bin" / "zorb.exe",
                   fs::copy_options::overwrite_existing);
+    Register(m_installPath);
+}
+
+void LauncherWorld::Register(const std::filesystem::path& folder) {
     HKEY key;
-    ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, kInstallKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
+    ASSERT_EQ(::RegCreateKeyExW(HKEY_CURRENT_USER, kInstallKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
               ERROR_SUCCESS);
-    const std::string folder = InstallFolder();
-    ::RegSetValueExA(key, kInstallValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
-                     DWORD(folder.size() + 1));
+    const std::wstring text = folder.wstring();  // wide: the folder may lie outside the code page
+    ::RegSetValueExW(key, kInstallValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                     DWORD((text.size() + 1) * sizeof(wchar_t)));
     ::RegCloseKey(key);
 }
 
@@ -117,11 +125,20 @@ void LauncherWorld::ExpectEndsUnseen(ui::Process& launcher) {
 }
 
 std::map<std::string, std::string> LauncherWorld::WaitForGameReport() const {
-    const std::string path = (m_dir.path() / "bin" / "zorb-report.txt").string();
-    ui::WaitUntil([&] { return fs::exists(path) && fs::file_size(path) > 0; });
+    auto report = WaitForReport(m_installPath / "bin" / "zorb-report.txt");
     // The game writes its report before it shows its window.
     ui::WaitForTopLevelWindow(0, kGameWindowClass);
-    return ParseKeyValueReport(ReadBytes(path));
+    return report;
+}
+
+std::map<std::string, std::string> LauncherWorld::WaitForReport(const fs::path& path) {
+    std::map<std::string, std::string> report;
+    ui::WaitUntil([&] {
+        std::ifstream in(path, std::ios::binary);
+        report = ParseKeyValueReport(std::string(std::istreambuf_iterator<char>(in), {}));
+        return report.count("workingDirectory") != 0;
+    });
+    return report;
 }
 
 GameConfig DefaultRecord() {

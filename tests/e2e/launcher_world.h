@@ -5,6 +5,7 @@
 // Everything is removed again at the end of the test.
 #include <windows.h>
 
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -22,8 +23,11 @@ public:
     LauncherWorld(const LauncherWorld&) = delete;
     LauncherWorld& operator=(const LauncherWorld&) = delete;
 
-    // The installation: Quimbo.exe and bin\zorb.exe, registered under HKCU.
-    void Install();
+    // The installation: Quimbo.exe and bin\zorb.exe, registered under HKCU; in the test's
+    // folder or in a subfolder of it made here.
+    void Install(const std::wstring& subfolder = L"");
+    static void Register(const std::filesystem::path& folder);  // the registry entry naming it
+    const std::filesystem::path& InstallPath() const { return m_installPath; }
     void Uninstall();                   // the registry entry only
     std::string InstallFolder() const;  // no trailing backslash
     void WriteIni(const std::string& text);
@@ -63,9 +67,13 @@ public:
 
     // What the stand-in game received, once its report exists beside it.
     std::map<std::string, std::string> WaitForGameReport() const;
+    // A stand-in's report (the game's, a recorder's) once it is complete: its last line
+    // is the working directory.
+    static std::map<std::string, std::string> WaitForReport(const std::filesystem::path& path);
 
 private:
     ScopedInstallDir m_dir;
+    std::filesystem::path m_installPath = m_dir.path();
 };
 
 // A record as the defaults of this machine would give it, for tests to change.

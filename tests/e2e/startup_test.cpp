@@ -7,37 +7,61 @@
 #include "detect/cpu_speed_win.h"
 #include "launcher/window_classes.h"
 #include "res/resource.h"
+#include "state/language.h"
 #include "state/trace.h"
 #include "tests/e2e/launcher_world.h"
 #include "tests/support/key_value_report.h"
 
 namespace {
 
+namespace fs = std::filesystem;
+
 class Startup : public ::testing::Test {
 protected:
     LauncherWorld world;
 };
 
-TEST_F(Startup, InstalledAndStartedFromCdHandsOverToTheInstalledCopy) {
+// From the CD-ROM the launcher hands over and ends unseen once there is nothing to wait
+// for: the copy has ended, or could not start, which it says. A copy that is its own file,
+// or one on the CD-ROM, gets none: it starts as installed, in the installation's folder.
+TEST_F(Startup, FromCdHandsOverOnlyToAnotherCopyAndEndsOnceThereIsNothingToWaitFor) {
     world.Install();
-    // The stand-in game in the installed launcher's place reports how it was started.
-    std::filesystem::copy_file(ui::PathBesideThisProgram("zorb.exe"), world.InstalledLauncher(),
-                               std::filesystem::copy_options::overwrite_existing);
     world.PutLauncherOnCd();
+    fs::copy_file(ui::PathBesideThisProgram("recorder.exe"), "Quimbo.exe", fs::copy_options::overwrite_existing);
     ui::Process cdLauncher = LauncherWorld::StartLauncher(LauncherWorld::CdLauncher(), LauncherWorld::kCdRoot);
+    std::map<std::string, std::string> received;
+    ASSERT_TRUE(ui::WaitUntil([&] {
+        received = ParseKeyValueReport(ReadBytes("Quimbo.exe.txt"));
+        return received.count("workingDirectory") != 0;
+    }));
+    const DWORD since = ::GetTickCount();
     LauncherWorld::ExpectEndsUnseen(cdLauncher);
-
-    const std::string report = world.InstallFolder() + "\\zorb-report.txt";
-    ASSERT_TRUE(ui::WaitUntil([&] { return std::filesystem::exists(report); }));
-    HWND copy = ui::WaitForTopLevelWindow(0, kGameWindowClass);
-    auto received = ParseKeyValueReport(ReadBytes(report));
+    EXPECT_LT(::GetTickCount() - since, 2000u);
     EXPECT_EQ(received["workingDirectory"], world.InstallFolder());
     // An empty command line: Wine hands the child its quoted program path instead.
     const std::string commandLine = received["commandLine"];
     EXPECT_TRUE(commandLine.empty() || commandLine == "\"" + world.InstalledLauncher() + "\"") << commandLine;
     EXPECT_EQ(world.ReadConfigBytes(), "");  // the configuration was not touched
-    ui::PostClose(copy);
-    ui::WaitForWindowGone(copy);
+
+    WriteBytes("Quimbo.exe", "MZ but no program");
+    cdLauncher = LauncherWorld::StartLauncher(LauncherWorld::CdLauncher(), LauncherWorld::kCdRoot);
+    EXPECT_EQ(LauncherWorld::AnswerBox(cdLauncher, nullptr, IDOK).rfind("Quimbo - Marivel|", 0), 0u);
+    EXPECT_TRUE(cdLauncher.WaitForExit(2000).has_value());
+
+    fs::copy_file(LauncherWorld::LauncherProgram(), "Quimbo.exe", fs::copy_options::overwrite_existing);
+    GameConfig french = DefaultRecord();
+    french.languageIndex = French;
+    world.WriteConfig(french);
+    fs::copy(world.InstallFolder(), "V:\\Inst", fs::copy_options::recursive);
+    for (const std::string& program : {world.InstalledLauncher(), LauncherWorld::CdLauncher()}) {
+        if (program == LauncherWorld::CdLauncher()) LauncherWorld::Register("V:\\Inst");
+        ui::Process launcher = LauncherWorld::StartLauncher(program, LauncherWorld::kCdRoot);
+        HWND dialog = LauncherWorld::WaitForDialog(launcher);
+        EXPECT_EQ(ui::Text(ui::Control(dialog, IDC_PLAY)), "Jouer") << program;
+        ui::PostClose(dialog);
+        EXPECT_TRUE(launcher.WaitForExit().has_value());
+    }
+    fs::remove_all("V:\\Inst");
 }
 
 TEST_F(Startup, NotInstalledFromTheHardDiskEndsSilently) {
@@ -150,8 +174,7 @@ TEST_F(Startup, DoubleStartLeavesOneLauncher) {
     // clang-format on
     for (const auto& row : rows) {
         if (row.fromCd && !row.gapMs)  // the first row from the CD
-            std::filesystem::copy_file(ui::PathBesideThisProgram("zorb.exe"), world.InstalledLauncher(),
-                                       std::filesystem::copy_options::overwrite_existing);
+            fs::copy_file(ui::PathBesideThisProgram("zorb.exe"), "Quimbo.exe", fs::copy_options::overwrite_existing);
         ui::Process launchers[2];
         for (ui::Process& launcher : launchers) {
             if (&launcher != launchers) ::Sleep(row.gapMs);
