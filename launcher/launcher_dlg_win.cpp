@@ -8,7 +8,7 @@
 #include "framework/message_map.h"
 #include "framework/paint_dc.h"
 #include "launcher/document_places.h"
-#include "launcher/process_start_win.h"
+#include "launcher/hand_over_win.h"
 #include "launcher/single_instance_win.h"
 #include "launcher/state_steps_win.h"
 #include "res/localized_text_win.h"

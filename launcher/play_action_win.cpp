@@ -7,6 +7,7 @@
 #include "launcher/game_launch.h"
 #include "launcher/launcher_dlg_win.h"
 #include "launcher/process_start_win.h"
+#include "launcher/start_failure_win.h"
 #include "launcher/state_steps_win.h"
 #include "res/localized_text_win.h"
 #include "settings/install_location_win.h"
