@@ -28,6 +28,7 @@ struct ScriptedDisplays : DisplaySystem, DirectDrawObject {
     ScriptedDevice* current = nullptr;
 
     void EnumerateDevices(DisplayEnumeration& enumeration) override {
+        EXPECT_FALSE(HandleDisplayMode(enumeration, 640, 480, 16)) << "a mode before any device has no slot";
         for (ScriptedDevice& device : devices) {
             current = &device;
             DeviceGuid guid{};
