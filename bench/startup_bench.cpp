@@ -9,14 +9,14 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "detect/cpu_speed_win.h"
+#include "harness/trace_file.h"
 #include "harness/ui_driver/ui_driver.h"
+#include "state/trace.h"
 
 namespace {
 
@@ -37,51 +37,23 @@ std::string TempFile(const char* name) {
     return std::string(folder, length < sizeof folder ? length : 0) + name;
 }
 
-// The moments of one trace in their order, a repeated moment numbered, with their
-// milliseconds since the process was created and the value a moment may carry.
-struct Moment {
-    std::string event;
-    double ms;
-    std::string value;
-};
-using Trace = std::vector<Moment>;
-
-Trace ReadTrace(const std::string& path) {
-    Trace trace;
-    std::map<std::string, int> seen;
-    std::ifstream in(path);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        std::istringstream fields(line);
-        double ms;
-        std::string event;
-        if (!(fields >> ms) || !std::getline(fields >> std::ws, event)) continue;
-        std::string value;
-        const size_t space = event.find_last_of(' ');
-        if (space != std::string::npos && event.find_first_not_of("-0123456789", space + 1) == std::string::npos) {
-            value = event.substr(space + 1);
-            event.erase(space);
-        }
-        const int n = ++seen[event];
-        trace.push_back({n > 1 ? event + " #" + std::to_string(n) : event, ms, value});
-    }
-    return trace;
-}
-
 // The moments in the order the first trace has them, with the median of their times,
 // how many runs reached them and the values they carried.
-void PrintPhases(const char* title, const std::vector<Trace>& traces) {
+void PrintPhases(const char* title, const std::vector<TracedMoments>& traces) {
     std::vector<std::string> order;
     std::map<std::string, std::vector<double>> times;
     std::map<std::string, std::string> values;
-    for (const Trace& trace : traces)
-        for (const Moment& moment : trace) {
-            if (times.find(moment.event) == times.end()) order.push_back(moment.event);
-            times[moment.event].push_back(moment.ms);
-            if (!moment.value.empty() && values[moment.event].find(moment.value) == std::string::npos)
-                values[moment.event] += " " + moment.value;
+    for (const TracedMoments& trace : traces) {
+        std::map<std::string, int> seen;  // a repeated moment numbered
+        for (const TracedMoment& moment : trace) {
+            const int n = ++seen[moment.event];
+            const std::string event = n > 1 ? moment.event + " #" + std::to_string(n) : moment.event;
+            if (times.find(event) == times.end()) order.push_back(event);
+            times[event].push_back(moment.ms);
+            const std::string value = moment.value < 0 ? "" : " " + std::to_string(moment.value);
+            if (!value.empty() && values[event].find(value) == std::string::npos) values[event] += value;
         }
+    }
     std::printf("%s (ms since process creation, medians; runs that reached it; values)\n", title);
     for (const std::string& event : order)
         std::printf("  %8.1f  %-32s %zu/%zu%s\n", Median(times[event]), event.c_str(), times[event].size(),
@@ -127,10 +99,9 @@ double TimedStart(const std::string& program, const std::string& folder, bool fi
     return ms;
 }
 
-double MomentMs(const Trace& trace, const std::string& event) {
-    for (const Moment& moment : trace)
-        if (moment.event == event) return moment.ms;
-    return -1;
+double MomentMs(const TracedMoments& trace, const char* event) {
+    const TracedMoment* moment = FindMoment(trace, event);
+    return moment ? moment->ms : -1;
 }
 
 }  // namespace
@@ -145,7 +116,7 @@ int main(int argc, char** argv) {
     const std::string trace = TempFile("quimbo-trace.txt");
     const std::vector<std::string> tracing = {"QUIMBO_TRACE=" + trace};
     std::map<std::string, std::vector<double>> times;
-    std::vector<Trace> savedTraces, firstTraces;
+    std::vector<TracedMoments> savedTraces, firstTraces;
     int paintedBeforeMeasurement = 0, tracedRuns = 0;
     TimedStart(launcherPath, folder, true, 0, runs);  // leaves a saved record for the runs
     for (int i = 0; i < runs; ++i) {
@@ -166,15 +137,15 @@ int main(int argc, char** argv) {
             times[kind.name].push_back(ms);
         }
         TimedStart(traced, folder, false, i, runs, tracing);
-        savedTraces.push_back(ReadTrace(trace));
-        const double paint = MomentMs(savedTraces.back(), "first paint done");
-        const double measured = MomentMs(savedTraces.back(), "measurement done");
+        savedTraces.push_back(ReadTraceFile(trace));
+        const double paint = MomentMs(savedTraces.back(), kTraceFirstPaint);
+        const double measured = MomentMs(savedTraces.back(), kTraceMeasured);
         if (measured >= 0 || paint >= 0) {  // the measurement may still be counting when the process ends
             ++tracedRuns;
             paintedBeforeMeasurement += paint >= 0 && (measured < 0 || paint < measured);
         }
         TimedStart(traced, folder, true, i, runs, tracing);
-        firstTraces.push_back(ReadTrace(trace));
+        firstTraces.push_back(ReadTraceFile(trace));
 
         // The first one stays in front while a second one starts and steps aside.
         ui::Process first, other;
@@ -200,10 +171,10 @@ int main(int argc, char** argv) {
                  measurement = Median(times["measurement"]);
     // On its own thread the measurement marks its end; counted by the defaults themselves
     // (one processor), it shows as a long wait after the enumeration.
-    const Trace& firstRun = firstTraces.front();
-    const bool onThread = MomentMs(firstRun, "measurement done") >= 0;
+    const TracedMoments& firstRun = firstTraces.front();
+    const bool onThread = MomentMs(firstRun, kTraceMeasured) >= 0;
     const bool measuring =
-        onThread || MomentMs(firstRun, "measurement waited for") - MomentMs(firstRun, "display enumeration done") > 300;
+        onThread || MomentMs(firstRun, kTraceMeasurementWaited) - MomentMs(firstRun, kTraceDisplaysEnumerated) > 300;
     std::printf("medians over %d runs; clock rate %s\n", runs,
                 onThread    ? "measured on a thread of its own"
                 : measuring ? "measured when the defaults needed it"

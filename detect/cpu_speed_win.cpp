@@ -3,7 +3,7 @@
 #include <cpuid.h>
 #include <x86intrin.h>
 
-#include "detect/cpu_cycles.h"
+#include "detect/cpu_speed.h"
 #include "detect/cpu_speed_win.h"
 
 namespace {

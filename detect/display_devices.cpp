@@ -106,7 +106,9 @@ bool HandleDisplayMode(DisplayEnumeration& enumeration, uint32_t width, uint32_t
 
 void SortDisplayModes(DisplayDevice& device) {
     const int count = UsableModeCount(device);
-    // Every pair is compared both ways; the list ends in non-decreasing key order.
+    // Every pair is compared both ways; the list ends in non-decreasing key order. This
+    // exchange sort and not std::stable_sort: the two order modes of equal keys
+    // (800x600 and 600x800 at one depth) differently, and the table keeps this order.
     for (int i = 0; i < count; ++i)
         for (int j = 0; j < count; ++j)
             if (ModeKey(device, j) > ModeKey(device, i)) SwapModes(device, i, j);

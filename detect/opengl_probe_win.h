@@ -1,7 +1,8 @@
 #pragma once
 // The OpenGL probe bound to a real OpenGL library. Four entry points are bound by name
 // for the life of one OpenGlLibrary; wglMakeCurrent, wglDeleteContext and GDI's
-// SetPixelFormat are ordinary imports, so opengl32.dll stays loaded for the whole run.
+// SetPixelFormat are ordinary imports. What holds opengl32.dll between probes:
+// CLauncherApp::InitInstance.
 #include <windows.h>
 
 #include "detect/opengl_probe.h"

@@ -1,6 +1,6 @@
 #include "dialogs/language_list.h"
 
-#include "res/messages.h"
+#include "res/localized_text.h"
 
 namespace {
 constexpr int32_t kListed[kLanguageListSize] = {English, Spanish, French};

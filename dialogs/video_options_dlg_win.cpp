@@ -39,6 +39,9 @@ void WidenListToItsTexts(CComboBox& combo) {
 
 BEGIN_MESSAGE_MAP(CVideoOptionsDlg, CDialog)
     ON_CBN_SELCHANGE(IDC_RENDERER_COMBO, OnRendererChange)
+    // Without BS_NOTIFY an automatic radio button sends a double click as two
+    // BN_CLICKED; given the style, the second click comes as BN_DOUBLECLICKED and
+    // refills the list like a click.
     ON_BN_CLICKED(IDC_FULLSCREEN, OnWindowModeClicked)
     ON_BN_DOUBLECLICKED(IDC_FULLSCREEN, OnWindowModeDoubleClicked)
     ON_BN_CLICKED(IDC_WINDOWED, OnWindowModeClicked)

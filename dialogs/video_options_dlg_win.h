@@ -56,6 +56,7 @@ private:
     DECLARE_MESSAGE_MAP()
 };
 
-// The one video options dialog, built before the program starts; every Settings click
-// runs it again with a fresh window.
+// The one video options dialog, built before the program starts, a global like the rest
+// of the program's long-lived state; every Settings click hands it the record anew
+// (SetData) and runs it with a fresh window, so nothing carries over between runs.
 extern CVideoOptionsDlg videoOptionsDlg;

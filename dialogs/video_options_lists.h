@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "res/messages.h"
+#include "res/localized_text.h"
 #include "state/display_device.h"
 
 // A list position, or -1 (CB_ERR) for no selection.

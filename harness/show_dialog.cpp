@@ -14,6 +14,7 @@
 #include "framework/instance.h"
 #include "framework/static.h"
 #include "framework/win_app.h"
+#include "harness/scripted_modes.h"
 #include "res/localized_text_win.h"
 #include "res/resource.h"
 
@@ -65,12 +66,7 @@ void ShowVideoOptions(int32_t language, bool dropRenderers) {
     DisplayDeviceTable devices{};
     DisplayDevice& primary = devices[kPrimarySlot];
     primary.hardware3D = 1;
-    for (const Resolution& size : kSupportedResolutions) {
-        primary.modeWidth[primary.modeCount] = size.width;
-        primary.modeHeight[primary.modeCount] = size.height;
-        primary.modeBitsPerPixel[primary.modeCount] = 16;
-        ++primary.modeCount;
-    }
+    for (const Resolution& size : kSupportedResolutions) AddScriptedMode(primary, {size.width, size.height, 16});
     GameConfig config{};
     config.languageIndex = language;
     config.renderer = RenderSoftware8;

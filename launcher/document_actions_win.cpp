@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "launcher/document_places.h"
 #include "launcher/launcher_dlg_win.h"
 #include "launcher/state_steps_win.h"
-#include "launcher/web_site.h"
 #include "res/localized_text_win.h"
 #include "settings/install_location_win.h"
 #include "settings/path_text.h"
@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr const char* kReaderKey = "Software\\adobe\\acrobat\\exe";  // below HKEY_CLASSES_ROOT
 constexpr const char* kReaderInstaller = "d:\\Install\\Acrobat Reader\\ar40eng.exe";
 constexpr const char* kCdDataFolder = "d:\\Datas\\";  // the CD-ROM's copy of the help folder's parent
 
@@ -43,7 +42,7 @@ void CLauncherDlg::OnReadme() {
     char readme[kMaxPath];
     char cdFolder[kMaxPath];
     const bool found = (FindInstalledGame() && FindReadme(installDir, readme)) ||
-                       (OnGameCd(kCdDataFolder, cdFolder) && FindReadme(cdFolder, readme));
+                       (LocateOnGameCd(kCdDataFolder, cdFolder) && FindReadme(cdFolder, readme));
     if (!found) return;
     char commandLine[kMaxPath];
     if (!Fits(std::snprintf(commandLine, sizeof commandLine, "notepad.exe \"%s\"", readme), sizeof commandLine)) return;
@@ -64,7 +63,7 @@ void CLauncherDlg::OnManual() {
         if (MessageBox(LoadMessage(IDS_ASK_INSTALL_ACROBAT, gameConfig.languageIndex), title, MB_YESNO) != IDYES)
             return;
         char installer[kMaxPath];
-        if (!OnGameCd(kReaderInstaller, installer)) {
+        if (!LocateOnGameCd(kReaderInstaller, installer)) {
             MessageBox(LoadMessage(IDS_INSERT_CD, gameConfig.languageIndex), title, MB_OK);
             return;
         }
@@ -75,7 +74,7 @@ void CLauncherDlg::OnManual() {
     char folder[kMaxPath];
     if (FindInstalledGame()) {
         if (!CopyText(folder, installDir)) return;
-    } else if (!OnGameCd(kCdDataFolder, folder)) {
+    } else if (!LocateOnGameCd(kCdDataFolder, folder)) {
         MessageBox(LoadMessage(IDS_INSERT_CD, gameConfig.languageIndex), title, MB_OK);
         return;
     }

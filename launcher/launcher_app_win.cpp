@@ -15,11 +15,13 @@ BOOL CLauncherApp::InitInstance() {
 #ifdef QUIMBO_STARTUP_TRACE  // the benchmark's build only: the product reads no environment
     StartTraceIfAsked();
 #endif
-    Trace("InitInstance");
+    Trace(kTraceInitInstance);
     StartCpuSpeedEstimate();
     Enable3dControls();
-    // The launcher's own reference to the OpenGL library: it keeps the library loaded
-    // across the probe's load and free in every display-device callback.
+    // The one reference that holds opengl32.dll for the whole run, so the probe's load
+    // and free in every display-device callback never unloads it (nor the driver it
+    // brought in) between devices. The probe's imports of wglMakeCurrent and
+    // wglDeleteContext load the library at start too; this reference does not rely on them.
     const HMODULE openGlModule = ::LoadLibraryA("opengl32.dll");
     // On these two exits the process ends at once, the measurement perhaps still
     // counting; nothing else needs releasing.

@@ -1,17 +1,19 @@
 #include "launcher/launcher_dlg_win.h"
 
+#include <string>
 #include <utility>
 
 #include "dialogs/language_dlg_win.h"
 #include "framework/instance.h"
 #include "framework/message_map.h"
 #include "framework/paint_dc.h"
-#include "launcher/process_start_win.h"
+#include "launcher/document_places.h"
+#include "launcher/hand_over_win.h"
 #include "launcher/single_instance_win.h"
 #include "launcher/state_steps_win.h"
-#include "launcher/web_site.h"
 #include "res/localized_text_win.h"
 #include "res/resource.h"
+#include "settings/config_file.h"
 #include "settings/ini_file.h"
 #include "settings/install_location_win.h"
 #include "state/launcher_state.h"
@@ -31,6 +33,19 @@ UINT TitlePictureId(int32_t languageIndex) {
 }
 
 bool IsInstalled() { return gameExePath[0] != '\0'; }
+
+// An installation that no ANSI path can name looks missing; rather than ending or
+// offering Install without a word, the player is told which folder it is, in the
+// system's language, as no record has been read yet.
+void ReportUnnamedInstallFolder() {
+    std::wstring folder;
+    if (!FindUnnamedInstallFolder(folder)) return;
+    const int32_t language = LanguageFromSystem(::GetSystemDefaultLangID());
+    std::wstring text = static_cast<const wchar_t*>(LoadMessage(IDS_UNNAMED_FOLDER, language));
+    const size_t at = text.find(L"%1");
+    if (at != std::wstring::npos) text.replace(at, 2, folder);
+    ::MessageBoxW(nullptr, text.c_str(), LoadMessage(IDS_TITLE, language), MB_OK);
+}
 
 // The static control stretches a picture by dropping whole lines and columns; a copy
 // already of the control's size, scaled with halftone, leaves it nothing to stretch.
@@ -71,6 +86,8 @@ BEGIN_MESSAGE_MAP(CLauncherDlg, CDialog)
     ON_WM_QUERYDRAGICON()
     ON_WM_CLOSE()
     ON_BN_CLICKED(IDC_PLAY, OnPlay)
+    // Without BS_NOTIFY a push button sends a double click as two BN_CLICKED, so this
+    // row stays quiet; given the style, the second click comes here and still counts.
     ON_BN_DOUBLECLICKED(IDC_PLAY, OnPlayDoubleClicked)
     ON_BN_CLICKED(IDC_SETTINGS, OnSettings)
     ON_BN_CLICKED(IDC_QUIT, OnQuit)
@@ -107,15 +124,16 @@ BOOL CLauncherDlg::OnInitDialog() {
     EnumerateDisplayDevices();
 
     if (FindInstalledGame()) {
-        if (IsRunningFromCd()) {
+        const bool fromCd = IsRunningFromCd();
+        if (fromCd && InstalledCopyIsElsewhere()) {
             DestroyMarkerWindow();
-            if (BeginHandOver()) {
-                LaunchInstalledCopy();
-                FinishHandOver();
-            }
+            if (BeginHandOver()) FinishHandOver(LaunchInstalledCopy());
             ::PostQuitMessage(0);
             return FALSE;
         }
+        // This launcher is the copy it would hand over to, or one that would hand over
+        // again: it starts as the copy, in the installation folder, keeping its record.
+        if (fromCd) ::SetCurrentDirectoryA(installDir);
         if (IniFirstTime() != 0) {
             SetDefaultConfig();
             ReadIniLanguageAll();
@@ -126,6 +144,7 @@ BOOL CLauncherDlg::OnInitDialog() {
             if (gameConfig.hardware3DState == 2) gameConfig.hardware3DState = 1;
         }
     } else {
+        ReportUnnamedInstallFolder();
         if (!IsRunningFromCd()) {
             ::PostQuitMessage(0);
             return FALSE;
@@ -153,7 +172,7 @@ BOOL CLauncherDlg::OnInitDialog() {
     FitPictureToClientArea();
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(::LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP))));
     LocalizeControls();
-    Trace("pictures and texts loaded");
+    Trace(kTracePicturesAndTexts);
     return TRUE;
 }
 
@@ -193,7 +212,7 @@ void CLauncherDlg::OnSysCommand(UINT, LPARAM) { Default(); }
 void CLauncherDlg::OnPaint() {
     if (!IsIconic()) {
         Default();
-        if (!m_painted) Trace("first paint done");
+        if (!m_painted) Trace(kTraceFirstPaint);
         m_painted = true;
         return;
     }

@@ -21,6 +21,7 @@ public:
     // CD-ROM). TRUE when the dialog is to be shown.
     BOOL OnInitDialog() override;
 
+protected:
     // Caption, button labels and the picture in the current language.
     void LocalizeControls();
 
@@ -28,6 +29,7 @@ public:
     bool CreateMarkerWindow();
     BOOL DestroyMarkerWindow();
 
+    // The message map's handlers: only the dialog's own messages call them.
     void OnSysCommand(UINT nID, LPARAM lParam);
     void OnPaint();
     HCURSOR OnQueryDragIcon();
@@ -40,7 +42,6 @@ public:
     void OnReadme();
     void OnWebsite();
 
-protected:
     void DoDataExchange(CDataExchange* pDX) override;
 
     CButton m_btnReadme;

@@ -7,6 +7,7 @@
 #include "launcher/game_launch.h"
 #include "launcher/launcher_dlg_win.h"
 #include "launcher/process_start_win.h"
+#include "launcher/start_failure_win.h"
 #include "launcher/state_steps_win.h"
 #include "res/localized_text_win.h"
 #include "settings/install_location_win.h"
@@ -17,16 +18,27 @@ namespace {
 
 constexpr const char* kInstaller = "d:\\setup.exe";  // at the root of the game's CD-ROM
 
-// The installer at the root of the drive the launcher runs from, which is the game's
-// disc whatever its label (a copy, a mounted image); else on the disc labelled as ours.
-bool FindInstaller(char (&installer)[kMaxPath]) {
+// The drive the launcher runs from, while the disc it was started from is still in it:
+// the launcher's own file still opens. 0 otherwise, as another disc there is not ours.
+char OwnDiscDrive() {
     char directory[kMaxPath];
-    if (_getcwd(directory, sizeof directory) && directory[0] != '\0' && directory[1] == ':') {
+    char own[kMaxPath];
+    const DWORD length = ::GetModuleFileNameA(nullptr, own, sizeof own);
+    if (!_getcwd(directory, sizeof directory) || directory[0] == '\0' || directory[1] != ':' || length == 0 ||
+        length >= sizeof own)
+        return 0;
+    return FileOpensForReading(own) ? directory[0] : 0;
+}
+
+// The installer at the root of the launcher's own disc, which is the game's disc
+// whatever its label (a copy, a mounted image); else on the disc labelled as ours.
+bool FindInstaller(char (&installer)[kMaxPath]) {
+    if (const char drive = OwnDiscDrive()) {
         char own[] = "?:\\setup.exe";
-        own[0] = directory[0];
+        own[0] = drive;
         if (FileOpensForReading(own)) return CopyText(installer, own);
     }
-    return OnGameCd(kInstaller, installer) && FileOpensForReading(installer);
+    return LocateOnGameCd(kInstaller, installer) && FileOpensForReading(installer);
 }
 
 }  // namespace
@@ -52,11 +64,15 @@ void CLauncherDlg::StartInstaller() {
     // Through the shell, as an installer that needs more rights fails to start by
     // CreateProcess.
     char installer[kMaxPath];
-    if (!FindInstaller(installer)) {
+    // A drive whose disc has left fails quietly instead of asking for it in a system box.
+    const UINT previousMode = ::SetErrorMode(SEM_FAILCRITICALERRORS);
+    const bool found = FindInstaller(installer);
+    ::SetErrorMode(previousMode);
+    if (!found) {
         MessageBox(LoadMessage(IDS_INSERT_CD, gameConfig.languageIndex),
                    LoadMessage(IDS_TITLE, gameConfig.languageIndex), MB_OK);
         return;
     }
     const char root[] = {installer[0], ':', '\\', '\0'};
-    if (OpenThroughShell(m_hWnd, installer, root)) ::PostQuitMessage(0);
+    if (StartThroughShell(m_hWnd, installer, root)) ::PostQuitMessage(0);
 }

@@ -1,23 +1,9 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include <cstring>
-
+#include "launcher/process_start.h"
 #include "launcher/process_start_win.h"
-#include "launcher/program_start.h"
-#include "launcher/state_steps_win.h"
-#include "res/localized_text_win.h"
-#include "settings/path_text.h"
-#include "state/launcher_state.h"
-
-void ShowStartFailure(unsigned long error) {
-    const CString caption = LoadMessage(IDS_TITLE, gameConfig.languageIndex);
-    wchar_t* text = nullptr;
-    FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                   error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    MessageBoxW(nullptr, text ? text : L"", caption, MB_OK);
-    LocalFree(text);
-}
+#include "launcher/start_failure_win.h"
 
 static_assert(kErrorCancelled == ERROR_CANCELLED);
 
@@ -25,22 +11,31 @@ namespace {
 
 // Through the shell: its own boxes stay shut, as ours tells the failure, and the start
 // is complete when this returns, as the launcher may end right after.
-unsigned long ShellStart(HWND owner, const char* file, const char* parameters, const char* directory) {
+// With `process`, the started process comes back in it, or nullptr when the shell
+// handed the file to a program already running.
+unsigned long StartWithShellExecute(HWND owner, const char* file, const char* parameters, const char* directory,
+                                    HANDLE* process = nullptr) {
     SHELLEXECUTEINFOA info{};
     info.cbSize = sizeof info;
-    info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+    info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC | (process ? SEE_MASK_NOCLOSEPROCESS : 0);
     info.hwnd = owner;
     info.lpVerb = "open";
     info.lpFile = file;
     info.lpParameters = parameters;
     info.lpDirectory = directory;
     info.nShow = SW_SHOWNORMAL;
-    return ShellExecuteExA(&info) ? 0 : GetLastError();
+    if (!ShellExecuteExA(&info)) return GetLastError();
+    if (process) *process = info.hProcess;
+    return 0;
 }
 
 class WindowsStarter final : public ProgramStarter {
 public:
-    unsigned long CreateDirect(const char* applicationPath, char* commandLine, const char* workingDirectory) override {
+    // With `process`, the started process is kept there for the caller to close;
+    // otherwise it lives on its own, neither waited for nor watched.
+    explicit WindowsStarter(HANDLE* process = nullptr) : m_process(process) {}
+
+    unsigned long StartDirect(const char* applicationPath, char* commandLine, const char* workingDirectory) override {
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION process{};
@@ -48,15 +43,18 @@ public:
         if (!CreateProcessA(applicationPath, commandLine, nullptr, nullptr, FALSE, flags, nullptr, workingDirectory,
                             &startup, &process))
             return GetLastError();
-        // The started program lives on its own; the launcher neither waits nor watches.
         CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
+        if (m_process) *m_process = process.hProcess;
+        else CloseHandle(process.hProcess);
         return 0;
     }
     unsigned long StartThroughShell(const char* applicationPath, const char* parameters,
                                     const char* workingDirectory) override {
-        return ShellStart(nullptr, applicationPath, parameters, workingDirectory);
+        return StartWithShellExecute(nullptr, applicationPath, parameters, workingDirectory, m_process);
     }
+
+private:
+    HANDLE* m_process;
 };
 
 // A refused consent prompt is the user's own answer: nothing is shown.
@@ -73,17 +71,12 @@ BOOL LaunchProgram(const char* applicationPath, char* commandLine, const char* w
     return ReportStart(StartProgram(starter, applicationPath, commandLine, workingDirectory));
 }
 
-bool OpenThroughShell(HWND owner, const char* file, const char* directory) {
-    return ReportStart(ShellStart(owner, file, nullptr, directory));
+bool StartThroughShell(HWND owner, const char* file, const char* directory) {
+    return ReportStart(StartWithShellExecute(owner, file, nullptr, directory));
 }
 
-void LaunchInstalledCopy() {
-    // The entry may have gone since start-up: then nothing starts and nothing is shown.
-    if (!FindInstalledGame()) return;
-    char workingDirectory[kMaxPath];
-    if (!CopyText(workingDirectory, installDir)) return;
-    const size_t length = std::strlen(workingDirectory);
-    if (length > 0) workingDirectory[length - 1] = '\0';  // without the trailing backslash
-    char commandLine[] = "";
-    LaunchProgram(rootExePath, commandLine, workingDirectory);
+HANDLE StartProgramKeepingProcess(const char* applicationPath, char* commandLine, const char* workingDirectory) {
+    HANDLE process = nullptr;
+    WindowsStarter starter(&process);
+    return ReportStart(StartProgram(starter, applicationPath, commandLine, workingDirectory)) ? process : nullptr;
 }

@@ -11,15 +11,11 @@
 // may change it.
 BOOL LaunchProgram(const char* applicationPath, char* commandLine, const char* workingDirectory);
 
-// Hands over to the installed launcher copy, started with an empty command line in the
-// installation folder. Starts and shows nothing when the installation is gone.
-void LaunchInstalledCopy();
+// As LaunchProgram, but the started process comes back for the caller to close;
+// nullptr when nothing started.
+HANDLE StartProgramKeepingProcess(const char* applicationPath, char* commandLine, const char* workingDirectory);
 
-// Opens `file` through the shell in `directory`, so that Windows may ask to raise the
+// Starts `file` through the shell in `directory`, so that Windows may ask to raise the
 // program's rights; the shell's work is done when it returns. True when it started. A
 // refused prompt shows nothing; any other failure shows the box of LaunchProgram.
-bool OpenThroughShell(HWND owner, const char* file, const char* directory);
-
-// The failure box of LaunchProgram for a system error code, also for a start that
-// could not even be attempted (a path too long for its buffer).
-void ShowStartFailure(unsigned long error);
+bool StartThroughShell(HWND owner, const char* file, const char* directory);

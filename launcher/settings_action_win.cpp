@@ -12,11 +12,9 @@ void CLauncherDlg::OnSettings() {
         SaveConfig();
         LocalizeControls();  // the language may have changed
     } else if (result == IDCANCEL) {
-        // LoadConfig throws the stored record away, and writes the defaults over it,
-        // when the renderer in memory is the hardware one while no accelerator was
-        // found. In memory is only what is about to be replaced: judge the file alone,
-        // as at start-up, where the record is still all zero.
-        gameConfig.renderer = RenderSoftware8;
+        // The dialog changed only its copy. The record is read back all the same, so that
+        // memory holds what the game will read: a file changed or spoilt meanwhile is
+        // taken, or replaced by the defaults, now rather than at the next start.
         LoadConfig();
     }
     // Any other result: the dialog could not be built, and nothing changed.

@@ -67,10 +67,19 @@ bool BeginHandOver() {
     return false;
 }
 
-void FinishHandOver() {
+void FinishHandOver(HANDLE copy) {
+    // Only a copy that runs and has no window yet is waited for: meanwhile the lock keeps a
+    // second launcher from starting another. Messages sent to this one's hidden dialog
+    // (a broadcast) are answered, so that their senders do not hang on it.
     const DWORD start = ::GetTickCount();
-    while (!::FindWindowA(kMarkerWindowClass, nullptr) && !::FindWindowA(kGameWindowClass, nullptr) &&
-           ::GetTickCount() - start < kCopyWindowTimeoutMs)
-        ::Sleep(50);
+    while (copy && !::FindWindowA(kMarkerWindowClass, nullptr) && !::FindWindowA(kGameWindowClass, nullptr) &&
+           ::GetTickCount() - start < kCopyWindowTimeoutMs) {
+        const DWORD result = ::MsgWaitForMultipleObjects(1, &copy, FALSE, 50, QS_SENDMESSAGE);
+        if (result != WAIT_TIMEOUT && result != WAIT_OBJECT_0 + 1) break;  // it has ended
+        MSG message;
+        ::PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+    if (copy) ::CloseHandle(copy);
     if (handOver) ::ReleaseMutex(handOver);
+    handOver = nullptr;
 }

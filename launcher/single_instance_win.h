@@ -1,5 +1,6 @@
 #pragma once
 // Guards against starting while the game or another launcher runs.
+#include <windows.h>
 
 // True when the game's window exists; it has been brought to the foreground (as it
 // is: a minimised game stays minimised).
@@ -22,6 +23,6 @@ void EndStartupTurn();
 // meanwhile (this one waited for that hand-over to finish): it has been brought
 // forward, and this one ends.
 bool BeginHandOver();
-// Waits, for a while at most, until the copy has a window, so that a launcher started
-// meanwhile finds it.
-void FinishHandOver();
+// Waits, for a while at most, while the started `copy` (nullptr when none started) runs
+// without a window yet, so that a launcher started meanwhile finds it; closes `copy`.
+void FinishHandOver(HANDLE copy);

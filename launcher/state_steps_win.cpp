@@ -5,9 +5,9 @@
 #include <cstring>
 #include <type_traits>
 
+#include "detect/cpu_speed_estimate_win.h"
 #include "detect/display_devices_win.h"
 #include "detect/probe_window_win.h"
-#include "launcher/cpu_speed_estimate_win.h"
 #include "settings/config_file.h"
 #include "settings/ini_file.h"
 #include "settings/install_location_win.h"
@@ -20,8 +20,16 @@ namespace {
 static_assert(std::is_trivially_destructible_v<CpuSpeedEstimate>);
 CpuSpeedEstimate cpuSpeedEstimate;
 
+// The rate into cpuMHz once it is known; without a start, cpuMHz stays as it is.
+int WaitForCpuSpeed() {
+    if (!cpuSpeedEstimate.Started()) return cpuMHz;
+    cpuMHz = cpuSpeedEstimate.Wait();
+    Trace(kTraceMeasurementWaited, cpuMHz);
+    return cpuMHz;
+}
+
 MachineFacts CurrentMachineFacts() {
-    return {cpuSpeedEstimate.Wait(), hardware3DAvailable != 0, GetSystemDefaultLangID(),
+    return {WaitForCpuSpeed(), hardware3DAvailable != 0, GetSystemDefaultLangID(),
             IsQwertyLayout(OemKeyScan('q'), OemKeyScan('a'))};
 }
 
@@ -31,7 +39,7 @@ void StartCpuSpeedEstimate() { cpuSpeedEstimate.Start(); }
 
 int ReadIniDriverSettings() { return ReadIniDriverValues(driverDllName, checkGdi); }
 
-void ReadIniLanguageAll() { gameConfig.languageIndex = LastIniLanguage(gameConfig.languageIndex); }
+void ReadIniLanguageAll() { gameConfig.languageIndex = IniLanguageOfAllLines(gameConfig.languageIndex); }
 
 void EnumerateDisplayDevices() {
     DisplayScan scan;
@@ -40,7 +48,7 @@ void EnumerateDisplayDevices() {
         ProbeWindow probeWindow;
         ScanDirectDrawDevices(probeWindow.handle(), checkGdi, scan);
     }
-    Trace("display enumeration done");
+    Trace(kTraceDisplaysEnumerated);
     static_assert(sizeof displayDevices == sizeof scan.devices, "the same table");
     for (int slot = 0; slot < kDisplayDeviceSlots; ++slot) displayDevices[slot] = scan.devices[slot];
     displayDeviceCount = scan.deviceCount;
@@ -52,7 +60,9 @@ void SetDefaultConfig() { MakeDefaultConfig(gameConfig, CurrentMachineFacts()); 
 
 void SaveConfig() { SaveConfigRecord(gameConfig); }
 
-void LoadConfig() { LoadConfigRecord(gameConfig, hardware3DAvailable != 0, CurrentMachineFacts); }
+// The file is judged alone, as at start-up, where the record in memory is all zero: after
+// Cancel a hardware renderer merely picked in the options must not cost the stored record.
+void LoadConfig() { LoadConfigRecord(gameConfig, RenderSoftware8, hardware3DAvailable != 0, CurrentMachineFacts); }
 
 bool FindInstalledGame() {
     InstallPaths paths;

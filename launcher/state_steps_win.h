@@ -2,9 +2,10 @@
 // The steps of start-up and of the buttons that keep the process-wide state: each asks
 // the layer below for its result and records it in state/launcher_state.h. Windows only.
 
-// The processor's clock rate: started first, it is found while start-up goes on; the
-// defaults (SetDefaultConfig, and LoadConfig when the stored record is unusable), its
-// only readers, wait for it and store it in cpuMHz. Any other start does not wait.
+// The processor's clock rate: started first, it is found while start-up goes on. Only
+// the defaults need it (SetDefaultConfig, and LoadConfig when the stored record is
+// unusable): they wait for it, take it as it is and record it in cpuMHz, which nothing
+// reads later. A start that makes no defaults never waits.
 void StartCpuSpeedEstimate();
 
 // Sets driverDllName and checkGdi from "bin\zorb.ini"; 1 when the file opened.

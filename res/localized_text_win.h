@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "framework/cstring.h"
-#include "res/messages.h"
+#include "res/localized_text.h"
 
 CString LoadMessage(Message message, int32_t languageIndex);
 CString LoadLanguageName(int32_t languageIndex);

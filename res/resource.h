@@ -1,6 +1,6 @@
 #pragma once
 // Resource identifiers shared by launcher.rc and the code. String ids are not here:
-// res/messages.h picks them by message and language.
+// res/localized_text.h picks them by message and language.
 
 // Dialog templates
 #define IDD_LAUNCHER 102

@@ -11,17 +11,6 @@ namespace {
 
 constexpr double kOne = 1.0;  // stored as 00 00 00 00 00 00 F0 3F
 
-int32_t LanguageFromSystem(uint16_t langId) {
-    switch (langId & 0x3FF) {
-        case 0x07: return German;
-        case 0x0A: return Spanish;
-        case 0x0C: return French;
-        case 0x10: return Italian;
-        case 0x13: return Dutch;
-        default: return English;
-    }
-}
-
 // Reads exactly one record's worth of file; false for any other size.
 bool ReadRecordFile(GameConfig& record) {
     FILE* file = std::fopen(kConfigPath, "rb");
@@ -33,6 +22,17 @@ bool ReadRecordFile(GameConfig& record) {
 }
 
 }  // namespace
+
+int32_t LanguageFromSystem(uint16_t langId) {
+    switch (langId & 0x3FF) {
+        case 0x07: return German;
+        case 0x0A: return Spanish;
+        case 0x0C: return French;
+        case 0x10: return Italian;
+        case 0x13: return Dutch;
+        default: return English;
+    }
+}
 
 bool IsQwertyLayout(uint32_t scanCodeOfQ, uint32_t scanCodeOfA) { return scanCodeOfQ < scanCodeOfA; }
 
@@ -78,10 +78,10 @@ bool SaveConfigRecord(const GameConfig& record) {
     return saved;
 }
 
-void LoadConfigRecord(GameConfig& record, bool hardware3DAvailable, const MachineFactsSource& machine) {
-    const int32_t previousRenderer = record.renderer;
+void LoadConfigRecord(GameConfig& record, int32_t rendererBefore, bool hardware3DAvailable,
+                      const MachineFactsSource& machine) {
     const bool valid = ReadRecordFile(record) && record.configVersion == kConfigVersion &&
-                       !(previousRenderer == RenderOpenGL && !hardware3DAvailable) &&
+                       !(rendererBefore == RenderOpenGL && !hardware3DAvailable) &&
                        IsLanguageIndex(record.languageIndex);
     if (!valid) {
         MakeDefaultConfig(record, machine());

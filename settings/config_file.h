@@ -14,6 +14,10 @@ struct MachineFacts {
     bool qwertyKeyboard;
 };
 
+// The language of the texts on a system of language id `langId`; English for any
+// language without texts of its own.
+int32_t LanguageFromSystem(uint16_t langId);
+
 // The key left of W is Q on QWERTY and A on AZERTY. A keyboard without 'q' answers all
 // ones for it, which counts as AZERTY.
 bool IsQwertyLayout(uint32_t scanCodeOfQ, uint32_t scanCodeOfA);
@@ -32,7 +36,9 @@ bool SaveConfigRecord(const GameConfig& record);
 using MachineFactsSource = std::function<MachineFacts()>;
 
 // Reads "bin\config.pc" into `record`. A file of another size or version, a language
-// outside 0..5, or a hardware renderer in memory before the load while the machine has
-// no accelerator, gives the defaults instead, saved at once; only then is `machine`
-// asked. On a first run the ini's language is taken and saved.
-void LoadConfigRecord(GameConfig& record, bool hardware3DAvailable, const MachineFactsSource& machine);
+// outside 0..5, or `rendererBefore` (what was picked before the load, not what is
+// stored) the hardware one while the machine has no accelerator, gives the defaults
+// instead, saved at once; only then is `machine` asked. On a first run the ini's
+// language is taken and saved.
+void LoadConfigRecord(GameConfig& record, int32_t rendererBefore, bool hardware3DAvailable,
+                      const MachineFactsSource& machine);

@@ -40,7 +40,7 @@ int IniFirstTime() {
     return value;
 }
 
-int32_t LastIniLanguage(int32_t unchanged) {
+int32_t IniLanguageOfAllLines(int32_t unchanged) {
     FILE* file = OpenIniForReading();
     if (!file) return unchanged;
     int32_t languageIndex = unchanged;

@@ -16,8 +16,9 @@ int FindIniLine(FILE* stream, const char* key, char* line, int size);
 // The FirstTime value; 0 when the file or the key is missing.
 int IniFirstTime();
 
-// The language of the file's last Language line that parses; `unchanged` when none does.
-int32_t LastIniLanguage(int32_t unchanged);
+// What ReadIniLanguageAll records: every Language line is read, and the last that
+// parses wins; `unchanged` when none does.
+int32_t IniLanguageOfAllLines(int32_t unchanged);
 
 // Sets `languageIndex` from the first line naming Language, and leaves it as it was
 // when that line does not parse.

@@ -3,36 +3,76 @@
 #include <direct.h>
 
 #include <cstring>
+#include <cwchar>
 
 #include "settings/install_location_win.h"
 #include "settings/path_text.h"
 
 namespace {
 
-constexpr const char* kInstallKey = "Software\\Velbrook\\Quimbo Marivel Demo";
-constexpr const char* kInstallValue = "installation path";
+constexpr DWORD kFolderBytes = kMaxPath * sizeof(wchar_t);
 
 // The stored folder, terminated even when the value was stored without a terminator.
-// A value longer than kMaxPath bytes fails.
-bool ReadInstallFolder(char (&folder)[kMaxPath + 1]) {
+// Read wide: the ANSI call turns letters outside the code page into '?'. A value longer
+// than kMaxPath characters fails.
+bool ReadInstallFolder(wchar_t (&folder)[kMaxPath + 1]) {
     HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kInstallKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-    DWORD size = kMaxPath;
-    const LONG status = RegQueryValueExA(key, kInstallValue, nullptr, nullptr, reinterpret_cast<BYTE*>(folder), &size);
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kInstallKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    DWORD size = kFolderBytes;
+    const LONG status = RegQueryValueExW(key, kInstallValue, nullptr, nullptr, reinterpret_cast<BYTE*>(folder), &size);
     RegCloseKey(key);
-    if (status != ERROR_SUCCESS || size > kMaxPath) return false;
-    folder[size] = '\0';
+    if (status != ERROR_SUCCESS || size > kFolderBytes) return false;
+    folder[size / sizeof(wchar_t)] = L'\0';
+    return true;
+}
+
+// `text` in the ANSI code page, when it reads back the same: a letter the code page
+// lacks comes back as '?' or as a look-alike, and names another file.
+bool ToAnsi(const wchar_t* text, char (&ansi)[kMaxPath]) {
+    if (WideCharToMultiByte(CP_ACP, 0, text, -1, ansi, sizeof ansi, nullptr, nullptr) <= 0) return false;
+    wchar_t back[kMaxPath + 1];
+    return MultiByteToWideChar(CP_ACP, 0, ansi, -1, back, kMaxPath + 1) > 0 && std::wcscmp(back, text) == 0;
+}
+
+// The folder as the ANSI paths of the launcher and the game must name it: as stored, or
+// where the code page cannot hold its name, its short (8.3) form. False where neither
+// names it: a volume that keeps no short names, or a folder that is not there.
+bool AnsiFolder(const wchar_t* folder, char (&ansi)[kMaxPath]) {
+    if (ToAnsi(folder, ansi)) return true;
+    wchar_t shortForm[kMaxPath + 1];
+    const DWORD length = GetShortPathNameW(folder, shortForm, kMaxPath + 1);
+    return length > 0 && length <= kMaxPath && ToAnsi(shortForm, ansi);
+}
+
+bool ProgramsInFolder(const std::wstring& folder) {
+    for (const wchar_t* program : {L"\\bin\\zorb.exe", L"\\Quimbo.exe"}) {
+        const DWORD attributes = GetFileAttributesW((folder + program).c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES || attributes & FILE_ATTRIBUTE_DIRECTORY) return false;
+    }
     return true;
 }
 
 }  // namespace
 
 bool LookUpInstalledGame(InstallPaths& paths) {
-    char folder[kMaxPath + 1];
+    wchar_t folder[kMaxPath + 1];
+    char ansiFolder[kMaxPath];
     InstallPaths found;
-    if (!ReadInstallFolder(folder) || !MakeInstallPaths(folder, found)) return false;
+    if (!ReadInstallFolder(folder) || !AnsiFolder(folder, ansiFolder) || !MakeInstallPaths(ansiFolder, found))
+        return false;
     if (!FileOpensForReading(found.gameExePath) || !FileOpensForReading(found.rootExePath)) return false;
     paths = found;
+    return true;
+}
+
+bool FindUnnamedInstallFolder(std::wstring& folder) {
+    wchar_t stored[kMaxPath + 1];
+    char ansi[kMaxPath];
+    if (!ReadInstallFolder(stored) || AnsiFolder(stored, ansi)) return false;
+    std::wstring found = stored;
+    while (!found.empty() && found.back() == L'\\') found.pop_back();
+    if (found.empty() || !ProgramsInFolder(found)) return false;
+    folder = found;
     return true;
 }
 
@@ -55,7 +95,7 @@ char FindCdDrive() {
     return found;
 }
 
-bool OnGameCd(const char* path, char (&onCd)[kMaxPath]) {
+bool LocateOnGameCd(const char* path, char (&onCd)[kMaxPath]) {
     const char drive = FindCdDrive();
     if (!drive || !CopyText(onCd, path)) return false;
     onCd[0] = drive;

@@ -1,15 +1,19 @@
 #!/bin/bash
 # Installs what building and testing need on Debian 12. Installs only what is missing;
 # a package index that fails to refresh does not stop it.
-# Wine's 32-bit loader and OpenGL drivers go only where 32-bit programs run: on a kernel
-# without 32-bit support they would break the 64-bit runs too, so there they are removed.
+# Wine's 32-bit loader and its libraries go only where 32-bit programs run: on a kernel
+# without 32-bit support the loader would break the 64-bit runs too, so there it is removed.
+# Each loader gets the display and OpenGL libraries of tools/wine-libraries.sh, which
+# Wine only recommends; fonts-wine holds the Marlett font Wine draws captions' buttons with.
 set -u
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/tools/wine-builds.sh"
+source "$root/tools/wine-libraries.sh"
 packages=(cmake make g++ clang libclang-rt-14-dev clang-format-14 googletest libgtest-dev
           g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
-          wine wine64 xvfb xauth x11-utils imagemagick python3 python3-pefile locales)
-i386_packages=(wine32:i386 libgl1-mesa-dri:i386 libglx-mesa0:i386)
+          wine wine64 fonts-wine xvfb xauth x11-utils imagemagick python3 python3-pefile locales
+          $(wine_runtime_packages ""))
+i386_packages=(wine32:i386 $(wine_runtime_packages :i386))
 
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"

@@ -1,7 +1,9 @@
 #!/bin/bash
-# Lays out a demo world in a Wine prefix: the game installed from a dist/ folder
-# (the registry entry the launcher looks for) and a CD-ROM drive labelled "VESKA"
-# holding the launcher at its root and the manuals under Datas\.
+# Lays out a demo world in a Wine prefix: the game installed as a copy of a dist/ folder
+# in <work folder>/installation (the registry entry the launcher looks for names it) and a
+# CD-ROM drive labelled "VESKA" holding the launcher at its root and the manuals under
+# Datas\. The launcher and the game write into their installation (bin\config.pc, the
+# stand-in game's report): the copy keeps dist/ as the build made it.
 #   prepare-wine-demo.sh <wine-run.sh of the build> <dist folder> <work folder>
 # The prefix is $QUIMBO_WINEPREFIX (wine-run.sh makes it). Prints the Windows path of
 # the installation.
@@ -12,7 +14,10 @@ work=$(mkdir -p "$3" && cd "$3" && pwd)
 : "${QUIMBO_WINEPREFIX:?}"
 
 windows_path() { printf 'Z:%s' "$1" | tr '/' '\\'; }
-install_path="$(windows_path "$dist")\\"
+installation="$work/installation"
+rm -rf "$installation"
+cp -R "$dist" "$installation"
+install_path="$(windows_path "$installation")\\"
 "$wine_run" reg add 'HKCU\Software\Velbrook\Quimbo Marivel Demo' /v 'installation path' /d "$install_path" /f >/dev/null
 
 cdrom="$work/cdrom"

@@ -1,6 +1,7 @@
 #!/bin/bash
-# Builds the launcher, lays out a demo installation and the game's CD-ROM in a Wine
-# prefix of its own (build/demo), and starts the installed launcher. On $DISPLAY it is
+# Builds the launcher, lays out a demo installation (a copy of the build's dist/ folder,
+# which stays as the build made it) and the game's CD-ROM in a Wine prefix of its own
+# (build/demo), and starts the installed launcher. On $DISPLAY it is
 # yours to use; without a display it runs on Xvfb, saves a screenshot of the main
 # dialog, presses Play and prints what the stand-in game received.
 # It runs the shipped 32-bit build where this machine runs 32-bit programs, the 64-bit
@@ -28,10 +29,11 @@ start_display_if_needed
 install_path=$("$root/tools/prepare-wine-demo.sh" "$wine_run" "$dist" "$demo")
 echo "Installed in $install_path (registry: HKCU\\Software\\Velbrook\\Quimbo Marivel Demo)"
 echo "CD-ROM: drive E:, labelled VESKA, from $demo/cdrom"
-echo "The installation: $(cd "$dist" && find . -type f | sort | tr '\n' ' ')"
+installation="$demo/installation"
+echo "The installation (a copy of $dist): $(cd "$installation" && find . -type f | sort | tr '\n' ' ')"
 
 if ! $headless; then
-  cd "$dist" && exec "$wine_run" Quimbo.exe
+  cd "$installation" && exec "$wine_run" Quimbo.exe
 fi
 mkdir -p "$demo/screenshots"
 "$wine_run" "$root/build/$build/harness/demo_driver.exe" "$install_path" "Z:$demo/screenshots/main-dialog.bmp" | tr -d '\r'

@@ -1,14 +1,15 @@
 #!/bin/bash
-# Screenshots of the language and video options dialogs in every language and of every
-# picture in the main dialog's frame, from the shipped 32-bit build (the 64-bit one where
+# Screenshots of the main, language and video options dialogs in every language and of
+# every picture in the main dialog's frame, from the shipped 32-bit build (the 64-bit one where
 # 32-bit programs cannot run), into docs/screenshots/ (or $1). $2 picks one set:
-# language, pictures or video; all of them without it.
+# main, language, pictures or video; all of them without it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-$root/docs/screenshots}
 only=${2:-all}
 source "$root/tools/wine-builds.sh"
-build=$root/build/$(shipped_or_standin_build)
+name=$(shipped_or_standin_build)
+build=$root/build/$name
 mkdir -p "$out"
 source "$root/tools/xvfb.sh"
 start_display_if_needed
@@ -57,6 +58,26 @@ capture() {
 wanted() { [ "$only" = all ] || [ "$only" = "$1" ]; }
 
 names=(english french german spanish italian dutch)
+if wanted main; then
+  # The installed launcher's dialog with a saved record in each language: the demo's
+  # world (its own prefix), the record's language (a 32-bit value at offset 8) set
+  # before each start. The first start leaves the record.
+  world=$root/build/screenshots
+  export QUIMBO_WINEPREFIX=$world/wineprefix
+  install_path=$("$root/tools/prepare-wine-demo.sh" "$build/wine-run.sh" "$root/dist/$name" "$world")
+  record=$world/installation/bin/config.pc
+  for language in first 0 1 2 3 4 5; do
+    [ "$language" = first ] || printf "\\x0$language\\x00\\x00\\x00" | dd of="$record" bs=1 seek=8 conv=notrunc status=none
+    "$build/wine-run.sh" "$build/harness/demo_driver.exe" "$install_path" "Z:$world/main.bmp" >/dev/null
+    # The stand-in game it started must be gone: a launcher that finds the game's window ends.
+    WINEPREFIX=$QUIMBO_WINEPREFIX wineserver -w
+    [ "$language" = first ] && continue
+    convert "$world/main.bmp" "$out/main-${names[$language]}.png"
+    echo "$out/main-${names[$language]}.png"
+  done
+  rm -f "$world/main.bmp"
+  WINEPREFIX=$QUIMBO_WINEPREFIX wineserver -k
+fi
 if wanted language; then
   for language in 0 1 2 3 4 5; do
     capture "Quimbo - Marivel" "$out/language-${names[$language]}.png" language "$language"

@@ -5,6 +5,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 start=$(date +%s)
 "$root/tools/install-deps.sh"
+echo "== Wine's libraries"
+"$root/tools/check-wine-libraries.sh"
 echo "== formatting"
 "$root/tools/check-format.sh"
 "$root/tools/build-all.sh"
@@ -41,5 +43,12 @@ else
   ran="win64 only: this machine cannot run 32-bit programs, so the 32-bit product was built and checked as a file, not run"
 fi
 run_windows_tests win64
+
+# Once each, in their smallest form: a script that no longer reads its program's output
+# fails here, not in a user's hands. Their figures mean nothing from a single run.
+echo "== benchmark scripts, one run each"
+"$root/tools/bench-detect.sh" 1
+"$root/tools/bench-startup.sh" 1
+/usr/bin/python3 "$root/tools/bench-image-read.py"
 echo "== Windows-side tests ran for: $ran"
 echo "== all tests passed in $(( $(date +%s) - start )) s"

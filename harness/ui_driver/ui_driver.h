@@ -46,6 +46,9 @@ public:
     bool Start(const std::string& applicationPath, const std::string& commandLine,
                const std::string& workingDirectory = std::string(),
                const std::vector<std::string>& environmentAdditions = {});
+    // CreateProcessW with an empty command line, as Explorer starts a program whose
+    // path the ANSI code page cannot hold.
+    bool Start(const std::wstring& applicationPath, const std::wstring& workingDirectory);
     // Takes hold of a process the test did not start, e.g. one found by its window.
     bool Open(DWORD processId);
 

@@ -102,6 +102,22 @@ bool Process::Start(const std::string& applicationPath, const std::string& comma
     return true;
 }
 
+bool Process::Start(const std::wstring& applicationPath, const std::wstring& workingDirectory) {
+    Terminate();
+    Release();
+    wchar_t commandLine[] = L"";
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION created = {};
+    if (!CreateProcessW(applicationPath.c_str(), commandLine, nullptr, nullptr, FALSE, 0, nullptr,
+                        workingDirectory.c_str(), &startup, &created))
+        return false;
+    CloseHandle(created.hThread);
+    m_handle = created.hProcess;
+    m_id = created.dwProcessId;
+    return true;
+}
+
 bool Process::Open(DWORD processId) {
     Terminate();
     Release();

@@ -47,6 +47,17 @@ def check_loadable(pe, problems):
             problems.append(f"imports {dll}, which Windows does not provide")
 
 
+def check_runs_from_disc(pe, problems):
+    # Copied to the page file when started from a disc or a share, so that a disc taken
+    # out while the dialog is up cannot end it with an in-page error (set after linking).
+    for name in ("IMAGE_FILE_REMOVABLE_RUN_FROM_SWAP", "IMAGE_FILE_NET_RUN_FROM_SWAP"):
+        if not pe.FILE_HEADER.Characteristics & pefile.IMAGE_CHARACTERISTICS[name]:
+            problems.append(f"{name} is off: a disc taken out could end it")
+    if not pe.OPTIONAL_HEADER.DllCharacteristics & pefile.DLL_CHARACTERISTICS[
+            "IMAGE_DLLCHARACTERISTICS_TERMINAL_SERVER_AWARE"]:
+        problems.append("IMAGE_DLLCHARACTERISTICS_TERMINAL_SERVER_AWARE is off")
+
+
 def resources(pe):
     """{type id: {resource id: resource directory}}"""
     if not hasattr(pe, "DIRECTORY_ENTRY_RESOURCE"):
@@ -112,6 +123,7 @@ def main(dist, rc_path):
         problems = []
         check_loadable(pe, problems)
         if is_launcher:
+            check_runs_from_disc(pe, problems)
             check_launcher_resources(pe, rc_path, problems)
             # The shipped launcher reads no environment: no variable of ours is named in it.
             if b"QUIMBO_" in path.read_bytes():

@@ -1,28 +1,19 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "dialogs/language_dlg_win.h"
 #include "harness/ui_driver/ui_driver.h"
-#include "res/messages.h"
+#include "res/localized_text.h"
 #include "res/resource.h"
 #include "tests/support/dialog_driver.h"
 
 // The language dialog built from its template and driven as a user would: it asks in the
 // stored language with that one preselected, and only OK or Enter stores the choice.
 namespace {
-
-// The runs under a Cyrillic locale (the *_cyrillic CTest entries) show nothing unless
-// Wine took its code page: a locale never generated falls back to the Western one.
-TEST(SystemCodePage, IsThatOfTheLocaleAsked) {
-    const char* locale = std::getenv("LC_ALL");
-    if (locale && std::strncmp(locale, "ru_RU", 5) == 0) { EXPECT_EQ(GetACP(), 1251u); }
-}
 
 TEST(LanguageDialog, AsksInTheStoredLanguageAndOnlyOkOrEnterStoresTheChoice) {
     const auto click = [](int id) { return [id](HWND w) { PostMessageA(ui::Control(w, id), BM_CLICK, 0, 0); }; };

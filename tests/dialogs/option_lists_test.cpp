@@ -1,5 +1,6 @@
 #include "dialogs/language_list.h"
 #include "dialogs/video_options_lists.h"
+#include "harness/scripted_modes.h"
 
 #include <gtest/gtest.h>
 
@@ -56,16 +57,17 @@ TEST(VideoOptionsLists, WindowedSizesAreStrictlySmallerThanTheDesktop) {
 
 TEST(VideoOptionsLists, FullScreenListsThePrimary16BitModesOfTheFiveSizes) {
     DisplayDeviceTable devices = {};
-    const int32_t modes[][3] = {{320, 200, 16}, {320, 240, 8},  {320, 240, 16}, {640, 400, 16},  {480, 640, 16},
-                                {640, 480, 32}, {640, 480, 16}, {800, 600, 24}, {1024, 768, 16}, {1280, 1024, 16}};
-    for (const auto& m : modes) {
-        DisplayDevice& primary = devices[1];
-        primary.modeWidth[primary.modeCount] = m[0];
-        primary.modeHeight[primary.modeCount] = m[1];
-        primary.modeBitsPerPixel[primary.modeCount++] = m[2];
-    }
-    devices[2].modeCount = 1;  // the second device's modes are never offered
-    devices[2].modeWidth[0] = 800, devices[2].modeHeight[0] = 600, devices[2].modeBitsPerPixel[0] = 16;
+    ScriptModes(devices[1], {{320, 200, 16},
+                             {320, 240, 8},
+                             {320, 240, 16},
+                             {640, 400, 16},
+                             {480, 640, 16},
+                             {640, 480, 32},
+                             {640, 480, 16},
+                             {800, 600, 24},
+                             {1024, 768, 16},
+                             {1280, 1024, 16}});
+    ScriptModes(devices[2], {{800, 600, 16}});  // the second device's modes are never offered
     EXPECT_EQ(TextsOf(FullScreenResolutions(2, devices)), (Texts{"320 X 240", "640 X 480", "1024 X 768"}));
     EXPECT_TRUE(FullScreenResolutions(kNoItem, devices).empty());
     EXPECT_TRUE(FullScreenResolutions(3, devices).empty());

@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "dialogs/video_options_dlg_win.h"
+#include "harness/scripted_modes.h"
 #include "harness/ui_driver/ui_driver.h"
 #include "res/localized_text_win.h"
 #include "res/resource.h"
 #include "tests/support/dialog_driver.h"
-#include "tests/support/scripted_modes.h"
 
 // The video options dialog built from its template, with the device table scripted
 // and worked as a user would.

@@ -5,15 +5,14 @@
 #include <filesystem>
 #include <string>
 
+#include "launcher/document_places.h"
 #include "res/resource.h"
 #include "tests/e2e/launcher_world.h"
-#include "tests/support/key_value_report.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kReaderKey = "Software\\adobe\\acrobat\\exe";
 constexpr const char* kWebHandlerKey = "http\\shell\\open\\command";
 const char* const kReadmeStems[] = {"Readme", "lisezmoi", "liesmich", "Leeme", "Leggimi", "Leesmij"};
 
@@ -34,14 +33,8 @@ protected:
         fs::remove(path.string() + ".txt");
         return path.string();
     }
-    // The record once it is complete: its last line is the working directory.
     static std::map<std::string, std::string> WaitForRecord(const std::string& program) {
-        std::map<std::string, std::string> record;
-        ui::WaitUntil([&] {
-            record = ParseKeyValueReport(ReadBytes(program + ".txt"));
-            return record.count("workingDirectory") != 0;
-        });
-        return record;
+        return LauncherWorld::WaitForReport(program + ".txt");
     }
     static bool Recorded(const std::string& program) { return fs::exists(program + ".txt"); }
 
@@ -59,9 +52,9 @@ protected:
     }
     // Not installed, from the CD-ROM: past the language question to the main dialog.
     static HWND StartFromCd(LauncherWorld& world, ui::Process& launcher, const char* folder = LauncherWorld::kCdRoot,
-                            const char* language = nullptr) {
+                            const char* language = nullptr, const std::string& program = LauncherWorld::CdLauncher()) {
         world.PutLauncherOnCd();
-        launcher = LauncherWorld::StartLauncher(LauncherWorld::CdLauncher(), folder);
+        launcher = LauncherWorld::StartLauncher(program, folder);
         HWND question = LauncherWorld::WaitForDialog(launcher);
         if (!question) return nullptr;
         if (language) ui::SelectComboItem(ui::Control(question, IDC_LANGUAGE_COMBO), language);
@@ -130,11 +123,11 @@ TEST_F(Documents, ReadmeAndManualFallBackToTheCdAndOtherwiseStartNothing) {
     fs::create_directory("help");
     WriteBytes("help/Readme.txt", "installed");
     fs::remove(notepad + ".txt");
-    world.Register(230);  // in notepad.exe "<folder>help\\Readme.txt": 259 characters, the most that fit
+    world.RegisterSpelledOut(230);  // in notepad.exe "<folder>help\\Readme.txt": 259 characters, the most that fit
     ui::Click(ui::Control(dialog, IDC_README));
     EXPECT_EQ(WaitForRecord(notepad)["commandLine"].size(), 259u);
     fs::remove(notepad + ".txt");
-    world.Register(231);
+    world.RegisterSpelledOut(231);
     ui::Click(ui::Control(dialog, IDC_README));
     PressManual(dialog);  // its question comes once the read-me's click is done
     EXPECT_NE(LauncherWorld::AnswerBox(launcher, dialog, IDNO), "");
@@ -187,7 +180,8 @@ TEST_F(Documents, WithoutReaderTheQuestionLeadsToTheInstallerOnTheCd) {
 // Not installed, from a folder of a game disc labelled otherwise (a burnt copy in W:) as a
 // shortcut may start it, in the language picked: Install with Settings disabled, the
 // marker there, nothing written to the disc. With no installer anywhere the localised
-// request for the CD-ROM; then the one on the labelled disc; the disc's own comes first.
+// request for the CD-ROM; then the one on the labelled disc; the disc's own comes first,
+// but only while it is in: another disc in its drive (the launcher's file gone) is not ours.
 TEST_F(Documents, InstallStartsSetupFromItsOwnDiscElseTheLabelledOneElseAsksForTheCd) {
     LauncherWorld world;
     ui::Process launcher;
@@ -198,24 +192,29 @@ TEST_F(Documents, InstallStartsSetupFromItsOwnDiscElseTheLabelledOneElseAsksForT
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(ui::Text(ui::Control(dialog, IDC_PLAY)), "Instalar");
     EXPECT_FALSE(ui::IsEnabled(ui::Control(dialog, IDC_SETTINGS)));
-    EXPECT_TRUE(ui::WindowOfClassExists("VESKA Demo"));
+    EXPECT_TRUE(ui::WindowOfClassExists(kMarkerWindowClass));
     ui::Click(ui::Control(dialog, IDC_PLAY));
     EXPECT_EQ(LauncherWorld::AnswerBox(launcher, dialog, IDOK), "Quimbo Marivel|Inserta del CD-ROM de Quimbo Marivel");
     EXPECT_TRUE(launcher.IsRunning());
 
-    const std::string labelled = PlaceRecorder("V:\\setup.exe");
-    for (const char* ownRoot : {"", "W:\\"}) {
-        if (*ownRoot) dialog = StartFromCd(world, launcher, ownRoot);
-        const std::string expected = *ownRoot ? PlaceRecorder("W:\\setup.exe") : labelled;
+    const std::string labelled = PlaceRecorder("V:\\setup.exe"), own = "W:\\setup.exe";
+    for (const int round : {0, 1, 2}) {  // none on its own disc; one there; then another disc there
+        if (round > 0) {
+            fs::copy_file(LauncherWorld::LauncherProgram(), "W:\\Quimbo.exe", fs::copy_options::overwrite_existing);
+            dialog = StartFromCd(world, launcher, "W:\\", nullptr, "W:\\Quimbo.exe");
+            PlaceRecorder(own);
+        }
+        if (round == 2) fs::rename("W:\\Quimbo.exe", "W:\\Quimbo.old");
         fs::remove(labelled + ".txt", ignored);
         ui::Click(ui::Control(dialog, IDC_PLAY));
         EXPECT_TRUE(launcher.WaitForExit().has_value());
+        const std::string expected = round == 1 ? own : labelled;
         const std::string folder = WaitForRecord(expected)["workingDirectory"];
         EXPECT_TRUE(folder.size() == 3 && _strnicmp(folder.c_str(), expected.c_str(), 3) == 0) << folder;
-        EXPECT_EQ(fs::exists(labelled + ".txt"), !*ownRoot) << ownRoot;
+        EXPECT_EQ(Recorded(labelled) + 2 * Recorded(own), round == 1 ? 2 : 1) << round;
     }
     EXPECT_FALSE(fs::exists("W:\\bin\\config.pc"));
-    for (const char* left : {"W:\\setup.exe", "W:\\setup.exe.txt", "V:\\setup.exe.txt", "W:\\Datas"})
+    for (const char* left : {"W:\\setup.exe", "W:\\setup.exe.txt", "V:\\setup.exe.txt", "W:\\Quimbo.old", "W:\\Datas"})
         fs::remove_all(left, ignored);
 }
 

@@ -2,19 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
+#include "settings/install_location_win.h"
 #include "tests/support/key_value_report.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kInstallKey = "Software\\Velbrook\\Quimbo Marivel Demo";
-
-void RemoveInstallEntry() { ::RegDeleteKeyA(HKEY_CURRENT_USER, kInstallKey); }
+void RemoveInstallEntry() { ::RegDeleteKeyW(HKEY_CURRENT_USER, kInstallKey); }
 
 }  // namespace
 
@@ -30,23 +30,30 @@ std::string LauncherWorld::LauncherProgram() { return ui::PathBesideThisProgram(
 
 std::string LauncherWorld::InstallFolder() const { return m_dir.path().string(); }
 
-void LauncherWorld::Install() {
+void LauncherWorld::Install(const std::wstring& subfolder) {
+    m_installPath = subfolder.empty() ? m_dir.path() : m_dir.path() / subfolder;
+    fs::create_directories(m_installPath / "bin");
     for (const char* name : {"Quimbo.exe", "QuimboTraced.exe"})
-        fs::copy_file(ui::PathBesideThisProgram(name), m_dir.path() / name, fs::copy_options::overwrite_existing);
-    fs::copy_file(ui::PathBesideThisProgram("zorb.exe"), m_dir.path() / "bin" / "zorb.exe",
+        fs::copy_file(ui::PathBesideThisProgram(name), m_installPath / name, fs::copy_options::overwrite_existing);
+    fs::copy_file(ui::PathBesideThisProgram("zorb.exe"), m_installPath / "bin" / "zorb.exe",
                   fs::copy_options::overwrite_existing);
-    Register();
+    Register(m_installPath);
 }
 
-void LauncherWorld::Register(size_t length) {
+void LauncherWorld::RegisterSpelledOut(size_t length) {
     std::string folder = InstallFolder();
     if (length > folder.size()) folder += (length - folder.size()) % 2 ? "\\" : "\\\\";
     while (folder.size() < length) folder += ".\\";
+    Register(folder);
+}
+
+void LauncherWorld::Register(const std::filesystem::path& folder) {
     HKEY key;
-    ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, kInstallKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
+    ASSERT_EQ(::RegCreateKeyExW(HKEY_CURRENT_USER, kInstallKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
               ERROR_SUCCESS);
-    ::RegSetValueExA(key, "installation path", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
-                     DWORD(folder.size() + 1));
+    const std::wstring text = folder.wstring();  // wide: the folder may lie outside the code page
+    ::RegSetValueExW(key, kInstallValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                     DWORD((text.size() + 1) * sizeof(wchar_t)));
     ::RegCloseKey(key);
 }
 
@@ -92,10 +99,8 @@ ui::Process LauncherWorld::StartInstalledTraced() const {
                          {"QUIMBO_TRACE=" + InstallFolder() + "\\trace.txt"});
 }
 
-long long LauncherWorld::TracedValue(const std::string& moment) {
-    const std::string trace = ReadBytes("trace.txt");  // the install folder is the current one
-    const size_t at = trace.find(" " + moment + " ");
-    return at == std::string::npos ? -1 : std::atoll(trace.c_str() + at + moment.size() + 2);
+TracedMoments LauncherWorld::ReadTrace() {
+    return ReadTraceFile("trace.txt");  // the install folder is the current one
 }
 
 HWND LauncherWorld::WaitForDialog(ui::Process& launcher, const char* title) {
@@ -127,11 +132,20 @@ void LauncherWorld::ExpectEndsUnseen(ui::Process& launcher) {
 }
 
 std::map<std::string, std::string> LauncherWorld::WaitForGameReport() const {
-    const std::string path = (m_dir.path() / "bin" / "zorb-report.txt").string();
-    ui::WaitUntil([&] { return fs::exists(path) && fs::file_size(path) > 0; });
+    auto report = WaitForReport(m_installPath / "bin" / "zorb-report.txt");
     // The game writes its report before it shows its window.
-    ui::WaitForTopLevelWindow(0, "VESKA Game Demo");
-    return ParseKeyValueReport(ReadBytes(path));
+    ui::WaitForTopLevelWindow(0, kGameWindowClass);
+    return report;
+}
+
+std::map<std::string, std::string> LauncherWorld::WaitForReport(const fs::path& path) {
+    std::map<std::string, std::string> report;
+    ui::WaitUntil([&] {
+        std::ifstream in(path, std::ios::binary);
+        report = ParseKeyValueReport(std::string(std::istreambuf_iterator<char>(in), {}));
+        return report.count("workingDirectory") != 0;
+    });
+    return report;
 }
 
 GameConfig DefaultRecord() {

@@ -5,11 +5,14 @@
 // Everything is removed again at the end of the test.
 #include <windows.h>
 
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "harness/trace_file.h"
 #include "harness/ui_driver/ui_driver.h"
+#include "launcher/window_classes.h"
 #include "state/game_config.h"
 #include "tests/support/temp_dir.h"
 
@@ -20,11 +23,14 @@ public:
     LauncherWorld(const LauncherWorld&) = delete;
     LauncherWorld& operator=(const LauncherWorld&) = delete;
 
-    // The installation: Quimbo.exe and bin\zorb.exe, registered under HKCU.
-    void Install();
-    // Registers it (again); given a `length`, spelled out to that many characters, closing
+    // The installation: Quimbo.exe and bin\zorb.exe, registered under HKCU; in the test's
+    // folder or in a subfolder of it made here.
+    void Install(const std::wstring& subfolder = L"");
+    static void Register(const std::filesystem::path& folder);  // the registry entry naming it
+    // Registers the test's folder again, spelled out to `length` characters, closing
     // backslash included, with ".\" steps and where needed a doubled backslash.
-    void Register(size_t length = 0);
+    void RegisterSpelledOut(size_t length);
+    const std::filesystem::path& InstallPath() const { return m_installPath; }
     void Uninstall();                   // the registry entry only
     std::string InstallFolder() const;  // no trailing backslash
     void WriteIni(const std::string& text);
@@ -45,10 +51,10 @@ public:
                                      const std::vector<std::string>& environment = {});
 
     // The traced build of the launcher, installed beside the shipped one, started in
-    // the installation folder and writing its start-up trace there; the value a moment
-    // of that trace carried (-1 when the moment is missing).
+    // the installation folder and writing its start-up trace there; the moments of that
+    // trace.
     ui::Process StartInstalledTraced() const;
-    static long long TracedValue(const std::string& moment);
+    static TracedMoments ReadTrace();
 
     // The installed launcher started in the installation folder.
     ui::Process StartInstalled(const std::vector<std::string>& environment = {}) const {
@@ -64,9 +70,13 @@ public:
 
     // What the stand-in game received, once its report exists beside it.
     std::map<std::string, std::string> WaitForGameReport() const;
+    // A stand-in's report (the game's, a recorder's) once it is complete: its last line
+    // is the working directory.
+    static std::map<std::string, std::string> WaitForReport(const std::filesystem::path& path);
 
 private:
     ScopedInstallDir m_dir;
+    std::filesystem::path m_installPath = m_dir.path();
 };
 
 // A record as the defaults of this machine would give it, for tests to change.

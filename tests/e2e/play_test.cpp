@@ -3,9 +3,12 @@
 
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 
 #include "res/resource.h"
 #include "tests/e2e/launcher_world.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -24,7 +27,7 @@ protected:
         return report;
     }
     static void CloseGame() {
-        if (HWND game = ui::WaitForTopLevelWindow(0, "VESKA Game Demo")) {
+        if (HWND game = ui::WaitForTopLevelWindow(0, kGameWindowClass)) {
             ui::PostClose(game);
             ui::WaitForWindowGone(game);
         }
@@ -82,6 +85,40 @@ TEST_F(Play, MissingGameShowsTheSystemsTextAndPlayWorksAgain) {
     ui::Click(ui::Control(dialog, IDC_PLAY));
     EXPECT_EQ(world.WaitForGameReport()["commandLine"], " /b00 /full /x512 /y384 /soft24");
     EXPECT_TRUE(launcher.WaitForExit().has_value());
+    CloseGame();
+}
+
+// An installation folder named in letters that code page 1252 (CTest runs these under
+// C.UTF-8) lacks: the launcher and the game work with ANSI paths, so they reach it by
+// its short (8.3) name. Installed start (Read me, Play), then the hand-over from the CD.
+TEST_F(Play, AndReadmeAndHandOverReachAFolderOutsideTheCodePage) {
+    ASSERT_EQ(::GetACP(), 1252u) << "run through ctest (launcher_e2e_tests)";
+    world.Install(L"\x0418\x0433\x0440\x044B\\Quimbo");  // "Игры\Quimbo"
+    const fs::path folder = world.InstallPath();
+    fs::create_directories(folder / "help");
+    std::ofstream(folder / "help" / "Readme.txt") << "read me";
+    fs::copy_file(ui::PathBesideThisProgram("recorder.exe"), folder / "notepad.exe");
+    ui::Process launcher;
+    ASSERT_TRUE(launcher.Start((folder / "Quimbo.exe").wstring(), folder.wstring()));
+    HWND dialog = LauncherWorld::WaitForDialog(launcher);
+    ASSERT_NE(dialog, nullptr) << "ended as if not installed";
+    ui::Click(ui::Control(dialog, IDC_README));
+    const std::string notepad = LauncherWorld::WaitForReport(folder / "notepad.exe.txt")["commandLine"];
+    // notepad.exe "<path>"; a path that names no file throws, and the test fails.
+    EXPECT_TRUE(fs::equivalent(notepad.substr(13, notepad.size() - 14), folder / "help" / "Readme.txt")) << notepad;
+    ui::Click(ui::Control(dialog, IDC_PLAY));
+    auto game = world.WaitForGameReport();
+    EXPECT_TRUE(launcher.WaitForExit().has_value());
+    EXPECT_TRUE(fs::equivalent(game["workingDirectory"], folder / "bin")) << game["workingDirectory"];
+    EXPECT_EQ(game["config"], "ok");  // the record the launcher saved
+    CloseGame();
+
+    fs::copy_file(ui::PathBesideThisProgram("zorb.exe"), folder / "Quimbo.exe", fs::copy_options::overwrite_existing);
+    world.PutLauncherOnCd();
+    ui::Process cdLauncher = LauncherWorld::StartLauncher(LauncherWorld::CdLauncher(), LauncherWorld::kCdRoot);
+    LauncherWorld::ExpectEndsUnseen(cdLauncher);
+    const std::string copyFolder = LauncherWorld::WaitForReport(folder / "zorb-report.txt")["workingDirectory"];
+    EXPECT_TRUE(fs::equivalent(copyFolder, folder)) << copyFolder;
     CloseGame();
 }
 

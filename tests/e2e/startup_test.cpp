@@ -7,36 +7,61 @@
 #include "detect/cpu_speed_win.h"
 #include "launcher/window_classes.h"
 #include "res/resource.h"
+#include "state/language.h"
+#include "state/trace.h"
 #include "tests/e2e/launcher_world.h"
 #include "tests/support/key_value_report.h"
 
 namespace {
+
+namespace fs = std::filesystem;
 
 class Startup : public ::testing::Test {
 protected:
     LauncherWorld world;
 };
 
-TEST_F(Startup, InstalledAndStartedFromCdHandsOverToTheInstalledCopy) {
+// From the CD-ROM the launcher hands over and ends unseen once there is nothing to wait
+// for: the copy has ended, or could not start, which it says. A copy that is its own file,
+// or one on the CD-ROM, gets none: it starts as installed, in the installation's folder.
+TEST_F(Startup, FromCdHandsOverOnlyToAnotherCopyAndEndsOnceThereIsNothingToWaitFor) {
     world.Install();
-    // The stand-in game in the installed launcher's place reports how it was started.
-    std::filesystem::copy_file(ui::PathBesideThisProgram("zorb.exe"), world.InstalledLauncher(),
-                               std::filesystem::copy_options::overwrite_existing);
     world.PutLauncherOnCd();
+    fs::copy_file(ui::PathBesideThisProgram("recorder.exe"), "Quimbo.exe", fs::copy_options::overwrite_existing);
     ui::Process cdLauncher = LauncherWorld::StartLauncher(LauncherWorld::CdLauncher(), LauncherWorld::kCdRoot);
+    std::map<std::string, std::string> received;
+    ASSERT_TRUE(ui::WaitUntil([&] {
+        received = ParseKeyValueReport(ReadBytes("Quimbo.exe.txt"));
+        return received.count("workingDirectory") != 0;
+    }));
+    const DWORD since = ::GetTickCount();
     LauncherWorld::ExpectEndsUnseen(cdLauncher);
-
-    const std::string report = world.InstallFolder() + "\\zorb-report.txt";
-    ASSERT_TRUE(ui::WaitUntil([&] { return std::filesystem::exists(report); }));
-    HWND copy = ui::WaitForTopLevelWindow(0, kGameWindowClass);
-    auto received = ParseKeyValueReport(ReadBytes(report));
+    EXPECT_LT(::GetTickCount() - since, 2000u);
     EXPECT_EQ(received["workingDirectory"], world.InstallFolder());
     // An empty command line: Wine hands the child its quoted program path instead.
     const std::string commandLine = received["commandLine"];
     EXPECT_TRUE(commandLine.empty() || commandLine == "\"" + world.InstalledLauncher() + "\"") << commandLine;
     EXPECT_EQ(world.ReadConfigBytes(), "");  // the configuration was not touched
-    ui::PostClose(copy);
-    ui::WaitForWindowGone(copy);
+
+    WriteBytes("Quimbo.exe", "MZ but no program");
+    cdLauncher = LauncherWorld::StartLauncher(LauncherWorld::CdLauncher(), LauncherWorld::kCdRoot);
+    EXPECT_EQ(LauncherWorld::AnswerBox(cdLauncher, nullptr, IDOK).rfind("Quimbo - Marivel|", 0), 0u);
+    EXPECT_TRUE(cdLauncher.WaitForExit(2000).has_value());
+
+    fs::copy_file(LauncherWorld::LauncherProgram(), "Quimbo.exe", fs::copy_options::overwrite_existing);
+    GameConfig french = DefaultRecord();
+    french.languageIndex = French;
+    world.WriteConfig(french);
+    fs::copy(world.InstallFolder(), "V:\\Inst", fs::copy_options::recursive);
+    for (const std::string& program : {world.InstalledLauncher(), LauncherWorld::CdLauncher()}) {
+        if (program == LauncherWorld::CdLauncher()) LauncherWorld::Register("V:\\Inst");
+        ui::Process launcher = LauncherWorld::StartLauncher(program, LauncherWorld::kCdRoot);
+        HWND dialog = LauncherWorld::WaitForDialog(launcher);
+        EXPECT_EQ(ui::Text(ui::Control(dialog, IDC_PLAY)), "Jouer") << program;
+        ui::PostClose(dialog);
+        EXPECT_TRUE(launcher.WaitForExit().has_value());
+    }
+    fs::remove_all("V:\\Inst");
 }
 
 TEST_F(Startup, NotInstalledFromTheHardDiskEndsSilently) {
@@ -45,22 +70,32 @@ TEST_F(Startup, NotInstalledFromTheHardDiskEndsSilently) {
     EXPECT_EQ(launcher.WaitForExit(), std::optional<DWORD>(0));
 }
 
-// The question comes before the marker, so a second launcher started meanwhile asks too.
-TEST_F(Startup, NotInstalledFromCdAsksForTheLanguageAndCancelEnds) {
+// The question comes before the marker, so launchers started meanwhile ask too. Cancel
+// ends one; of two answered, the later finds the earlier's marker, ends and brings the
+// earlier one's dialog to the front.
+TEST_F(Startup, NotInstalledFromCdAsksForTheLanguageAndTheLaterAnswerStepsAside) {
     world.PutLauncherOnCd();
-    ui::Process launchers[2];
-    for (ui::Process& launcher : launchers) {
-        launcher = LauncherWorld::StartLauncher(LauncherWorld::CdLauncher(), LauncherWorld::kCdRoot);
-        HWND question = LauncherWorld::WaitForDialog(launcher);
-        ASSERT_NE(question, nullptr);
-        EXPECT_NE(ui::Control(question, IDC_LANGUAGE_COMBO), nullptr);
+    ui::Process launchers[3];
+    HWND questions[3];
+    for (int i = 0; i < 3; ++i) {
+        launchers[i] = LauncherWorld::StartLauncher(LauncherWorld::CdLauncher(), LauncherWorld::kCdRoot);
+        questions[i] = LauncherWorld::WaitForDialog(launchers[i]);
+        ASSERT_NE(questions[i], nullptr);
+        EXPECT_NE(ui::Control(questions[i], IDC_LANGUAGE_COMBO), nullptr);
         // Its owner, the main dialog, is still hidden: the question has a taskbar button.
-        EXPECT_TRUE(GetWindowLongPtrA(question, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+        EXPECT_TRUE(GetWindowLongPtrA(questions[i], GWL_EXSTYLE) & WS_EX_APPWINDOW);
     }
-    for (ui::Process& launcher : launchers) {
-        ui::Click(ui::Control(LauncherWorld::WaitForDialog(launcher), IDCANCEL));
-        EXPECT_TRUE(launcher.WaitForExit().has_value());
-    }
+    ui::Click(ui::Control(questions[0], IDCANCEL));
+    EXPECT_TRUE(launchers[0].WaitForExit().has_value());
+    ui::Click(ui::Control(questions[1], IDOK));
+    ASSERT_TRUE(ui::WaitForWindowGone(questions[1]));
+    HWND dialog = LauncherWorld::WaitForDialog(launchers[1]);
+    ASSERT_NE(dialog, nullptr);
+    ui::Click(ui::Control(questions[2], IDOK));
+    EXPECT_TRUE(launchers[2].WaitForExit().has_value());
+    EXPECT_TRUE(ui::WaitUntil([&] { return ::GetForegroundWindow() == dialog; }, 3000));
+    ui::PostClose(dialog);
+    EXPECT_TRUE(launchers[1].WaitForExit().has_value());
     EXPECT_FALSE(ui::WindowOfClassExists(kMarkerWindowClass));
 }
 
@@ -81,7 +116,9 @@ TEST_F(Startup, FirstTimeStartsFromDefaultsWithTheIniLanguageAndSavesThem) {
     EXPECT_EQ(saved.screenWidth, 512);  // defaults, not the stored 800
     // The defaults were made from the measured rate, not from one still unknown.
     const int direct = DetectCpuMHz();
-    EXPECT_NEAR(LauncherWorld::TracedValue("measurement waited for"), direct, direct / 20);
+    const TracedMoment* waited = FindMoment(LauncherWorld::ReadTrace(), kTraceMeasurementWaited);
+    ASSERT_NE(waited, nullptr);
+    EXPECT_NEAR(waited->value, direct, direct / 20);
     EXPECT_EQ(ReadBytes("bin/zorb.ini"), "FirstTime=1\r\nLanguage=2\r\nLanguage=2\r\n");
     ui::PostClose(dialog);
     EXPECT_TRUE(launcher.WaitForExit().has_value());
@@ -104,8 +141,9 @@ TEST_F(Startup, RunningGameComesToTheFrontAndNoLauncherWindowAppears) {
     LauncherWorld::ExpectEndsUnseen(launcher);
     EXPECT_EQ(::GetForegroundWindow(), gameWindow);
     // It ended without waiting for the processor measurement it had started.
-    EXPECT_NE(ReadBytes("trace.txt").find("InitInstance"), std::string::npos);
-    EXPECT_EQ(LauncherWorld::TracedValue("measurement done"), -1);
+    const TracedMoments trace = LauncherWorld::ReadTrace();
+    EXPECT_NE(FindMoment(trace, kTraceInitInstance), nullptr);
+    EXPECT_EQ(FindMoment(trace, kTraceMeasured), nullptr);
     ui::PostClose(gameWindow);
     game.WaitForExit();
     ui::PostClose(otherDialog);
@@ -136,8 +174,7 @@ TEST_F(Startup, DoubleStartLeavesOneLauncher) {
     // clang-format on
     for (const auto& row : rows) {
         if (row.fromCd && !row.gapMs)  // the first row from the CD
-            std::filesystem::copy_file(ui::PathBesideThisProgram("zorb.exe"), world.InstalledLauncher(),
-                                       std::filesystem::copy_options::overwrite_existing);
+            fs::copy_file(ui::PathBesideThisProgram("zorb.exe"), "Quimbo.exe", fs::copy_options::overwrite_existing);
         ui::Process launchers[2];
         for (ui::Process& launcher : launchers) {
             if (&launcher != launchers) ::Sleep(row.gapMs);

@@ -113,4 +113,30 @@ TEST(ModalLoopReuse, EachRunBindsControlsAfreshAndLetsGoOfThemWhenItEnds) {
     EXPECT_EQ(dialog.defaulted, (std::vector<UINT>{WM_INITDIALOG, WM_INITDIALOG}));
 }
 
+// A handler that throws ends its dialog with -1 rather than unwinding through the
+// system's dialog procedure; the object is finished once and runs again.
+struct ThrowingDialog : CDialog {
+    ThrowingDialog() : CDialog(IDD_LANGUAGE) {}
+    int finished = 0;
+    BOOL OnInitDialog() override {
+        CDialog::OnInitDialog();
+        PostMessageA(m_hWnd, WM_APP, 0, 0);
+        return TRUE;
+    }
+    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override {
+        if (message == WM_APP) throw 1;
+        return CDialog::OnWndMsg(message, wParam, lParam, result);
+    }
+    void PostNcDestroy() override { ++finished; }
+};
+
+TEST(ModalLoopThrow, AHandlerThatThrowsEndsTheDialogWithMinusOne) {
+    ThrowingDialog dialog;
+    for (int run = 1; run <= 2; ++run) {
+        EXPECT_EQ(dialog.DoModal(), -1);
+        EXPECT_EQ(dialog.finished, run);
+        EXPECT_EQ(dialog.m_hWnd, nullptr);
+    }
+}
+
 }  // namespace

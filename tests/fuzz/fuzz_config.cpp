@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     WriteBytes(kConfigPath, std::string(data, data + size));
     GameConfig config{};
     const MachineFacts machine = {int32_t(size * 7), (size & 1) != 0, uint16_t(size), (size & 2) != 0};
-    LoadConfigRecord(config, machine.hardware3DAvailable, [&] { return machine; });
+    LoadConfigRecord(config, int32_t(size % 3), machine.hardware3DAvailable, [&] { return machine; });
     if (config.configVersion != kConfigVersion || !IsLanguageIndex(config.languageIndex)) std::abort();
     const std::string stored = ReadBytes(kConfigPath);
     if (stored.size() != sizeof config || std::memcmp(stored.data(), &config, sizeof config) != 0) std::abort();

@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     int32_t language = 0, checkGdi = 1;
     char driverDllName[kDriverDllNameSize] = "";
     IniFirstTime();
-    language = LastIniLanguage(language);
+    language = IniLanguageOfAllLines(language);
     ReadIniLanguageFirst(language);
     ReadIniDriverValues(driverDllName, checkGdi);
 

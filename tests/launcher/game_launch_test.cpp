@@ -4,7 +4,7 @@
 #include <string>
 
 #include "launcher/game_launch.h"
-#include "launcher/program_start.h"
+#include "launcher/process_start.h"
 
 namespace {
 
@@ -68,7 +68,7 @@ TEST(GameLaunch, WindowAndSizesPassAsStoredButAnOverlongFolderFails) {
 struct ScriptedStarter final : ProgramStarter {
     unsigned long directAnswer, shellAnswer;
     std::string calls;
-    unsigned long CreateDirect(const char* path, char* commandLine, const char* folder) override {
+    unsigned long StartDirect(const char* path, char* commandLine, const char* folder) override {
         calls += std::string("direct ") + path + "|" + commandLine + "|" + folder + ";";
         commandLine[0] = 'X';  // the system may write into it
         return directAnswer;

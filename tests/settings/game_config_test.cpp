@@ -83,11 +83,10 @@ TEST_F(ConfigFile, InvalidRecordsGiveTheDefaultsAndValidOnesStay) {
     // clang-format on
     for (const auto& c : cases) {
         config = GameConfig{};
-        config.renderer = c.rendererBefore;
         machine.hardware3DAvailable = c.accelerator;
         WriteBytes(kConfigPath, c.stored);
         const int asked = factsAsked;
-        Load();
+        Load(c.rendererBefore);
         const int row = int(&c - cases);
         EXPECT_EQ(RecordBytes(), c.loaded) << row;
         // Only the defaults need the machine (its clock rate takes seconds to measure).

@@ -23,7 +23,7 @@ TEST_F(IniRead, LanguageReadersTakeTheirLineInTheirPieces) {
     // clang-format on
     for (const auto& c : cases) {
         WriteBytes(kIniPath, c.text);
-        EXPECT_EQ(LastIniLanguage(7), c.atStartUp) << c.text;
+        EXPECT_EQ(IniLanguageOfAllLines(7), c.atStartUp) << c.text;
         config.languageIndex = 7;
         ReadIniLanguageFirst(config.languageIndex);
         EXPECT_EQ(config.languageIndex, c.onReload) << c.text;
@@ -72,7 +72,7 @@ TEST_F(IniRead, BinaryGarbageChangesNothing) {
     junk += std::string("\0Language=2\0DLL=x\0CheckGDI=0\n", 29);
     WriteBytes(kIniPath, junk);
     config.languageIndex = 1;
-    config.languageIndex = LastIniLanguage(config.languageIndex);
+    config.languageIndex = IniLanguageOfAllLines(config.languageIndex);
     ReadIniLanguageFirst(config.languageIndex);
     ReadIniDriverValues(driverDllName, checkGdi);
     WriteIniLanguage(3);

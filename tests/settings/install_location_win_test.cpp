@@ -9,12 +9,11 @@
 
 namespace {
 
-constexpr const char* kKey = "Software\\Velbrook\\Quimbo Marivel Demo";
-
 void StoreValue(HKEY root, const std::string& bytes) {
     HKEY key;
-    ASSERT_EQ(RegCreateKeyExA(root, kKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr), ERROR_SUCCESS);
-    ASSERT_EQ(RegSetValueExA(key, "installation path", 0, REG_SZ, reinterpret_cast<const BYTE*>(bytes.data()),
+    ASSERT_EQ(RegCreateKeyExA(root, QUIMBO_INSTALL_KEY, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    ASSERT_EQ(RegSetValueExA(key, QUIMBO_INSTALL_VALUE, 0, REG_SZ, reinterpret_cast<const BYTE*>(bytes.data()),
                              DWORD(bytes.size())),
               ERROR_SUCCESS);
     RegCloseKey(key);
@@ -35,8 +34,8 @@ protected:
     void TearDown() override { RemoveEntries(); }
 
     static void RemoveEntries() {
-        RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
-        RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey);
+        RegDeleteKeyW(HKEY_CURRENT_USER, kInstallKey);
+        RegDeleteKeyW(HKEY_LOCAL_MACHINE, kInstallKey);
     }
     static void InstallBothPrograms() {
         WriteBytes("bin/zorb.exe", "game");
@@ -61,6 +60,8 @@ TEST_F(InstalledGame, FolderGetsOneBackslashWithOrWithoutOne) {
         EXPECT_EQ(std::string(paths.installDir), m_folder + "\\");
         EXPECT_EQ(std::string(paths.gameExePath), m_folder + "\\bin\\zorb.exe");
         EXPECT_EQ(std::string(paths.rootExePath), m_folder + "\\Quimbo.exe");
+        std::wstring unnamed;  // the code page names this folder: nothing to tell the player
+        EXPECT_FALSE(FindUnnamedInstallFolder(unnamed));
     }
 }
 

@@ -11,12 +11,9 @@
 // the ini values as at program start, and a U.S. English machine with a QWERTY keyboard.
 class SettingsTest : public ::testing::Test {
 protected:
-    void UseSystemLanguage(unsigned langId) { machine.systemLangId = uint16_t(langId); }
-    void UseAzertyKeyboard() { machine.qwertyKeyboard = false; }
-
     // Loads as the launcher does, counting how often the machine's facts were asked for.
-    void Load() {
-        LoadConfigRecord(config, machine.hardware3DAvailable, [this] {
+    void Load(int32_t rendererBefore = RenderSoftware8) {
+        LoadConfigRecord(config, rendererBefore, machine.hardware3DAvailable, [this] {
             ++factsAsked;
             return machine;
         });

@@ -1,4 +1,4 @@
-#include "detect/cpu_cycles.h"
+#include "detect/cpu_speed.h"
 
 #include <limits>
 

@@ -2,27 +2,26 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <functional>
 #include <string>
-#include <thread>
 #include <tuple>
 #include <utility>
 
+#include "dialogs/video_options_dlg_win.h"
 #include "framework/win_app.h"
+#include "harness/scripted_modes.h"
 #include "harness/ui_driver/ui_driver.h"
 #include "launcher/launcher_dlg_win.h"
 #include "launcher/state_steps_win.h"
-#include "res/messages.h"
+#include "res/localized_text.h"
 #include "res/resource.h"
 #include "settings/config_file.h"
 #include "state/launcher_state.h"
 #include "tests/support/dialog_driver.h"
-#include "tests/support/scripted_modes.h"
 #include "tests/support/temp_dir.h"
 
-// Settings on the real main dialog: its OnSettings runs the video options dialog and
-// saves or reloads. The user works both dialogs from a second thread while this thread
-// runs their modal loops. Each test sets the process-wide state it reads.
+// The real main dialog: its look in each language, and Settings, whose OnSettings runs
+// the video options dialog and saves or reloads. Each test sets the process-wide state
+// it reads.
 namespace {
 
 // The main dialog as shown after start-up, without detection and installation lookup.
@@ -43,33 +42,25 @@ struct SettingsRun {
 };
 
 // Shows the main dialog, clicks Settings, lets `act` end the video options dialog,
-// then reads and ends the main dialog. A missing window ends everything, so a fault
-// fails the test instead of hanging it.
-SettingsRun UseSettings(const std::function<void(HWND options)>& act) {
+// then reads and ends the main dialog. A dialog that never shows fails the test.
+SettingsRun UseSettings(const DialogAction& act) {
     ShownLauncherDlg dialog;
     CWinApp app;  // the main dialog owns the options dialog, as in the program
     app.m_pMainWnd = &dialog;
     SettingsRun run;
-    std::thread user([&, uiThread = GetCurrentThreadId()] {
-        const HWND main = ui::WaitForTopLevelWindow(GetCurrentProcessId(), "#32770");
-        if (!main) return void(PostThreadMessageA(uiThread, WM_QUIT, 0, 0));
-        ui::Click(ui::Control(main, IDC_SETTINGS));
-        // The options dialog is the other dialog of this process.
-        if (const HWND options = ui::WaitForMessageBox(GetCurrentProcessId(), main)) {
+    RunDialogAndAct(dialog, [&](HWND main) {
+        ActWhenShown(videoOptionsDlg, [&](HWND options) {
             // Over the visible main dialog: no taskbar button of its own.
             run.optionsShown = ui::Control(options, IDC_RENDERER_COMBO) != nullptr &&
                                !(GetWindowLongPtrA(options, GWL_EXSTYLE) & WS_EX_APPWINDOW);
             act(options);
-            if (!ui::WaitForWindowGone(options)) PostMessageA(options, WM_COMMAND, IDCANCEL, 0);
-        }
-        ui::WaitUntil([&] { return ui::IsEnabled(main); });
-        run.playLabelAfter = ui::Text(ui::Control(main, IDC_PLAY));
-        PostMessageA(main, WM_COMMAND, IDCANCEL, 0);
+            ActWhenShown(dialog, [&](HWND mainAgain) {  // once the options dialog has ended
+                run.playLabelAfter = ui::Text(ui::Control(mainAgain, IDC_PLAY));
+                PostMessageA(mainAgain, WM_COMMAND, IDCANCEL, 0);
+            });
+        });
+        ui::Click(ui::Control(main, IDC_SETTINGS));
     });
-    dialog.DoModal();
-    user.join();
-    MSG quit;
-    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
     return run;
 }
 
@@ -95,7 +86,6 @@ protected:
         gameConfig.keyCodes[0] = 0x48;
         SaveConfig();
         gameConfig = previous;
-        gameConfig.renderer = 0;  // as at start-up
         LoadConfig();
         return ReadBytes(kConfigPath);
     }
@@ -189,6 +179,7 @@ TEST(MainDialog, TextsPictureAndIconFollowTheLanguage) {
             EXPECT_TRUE(ui::IsEnabled(ui::Control(window, IDC_SETTINGS)));
             EXPECT_FALSE(ui::IsVisible(ui::Control(window, IDC_MANUAL)));
             EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(window, WM_QUERYDRAGICON, 0, 0)), icon);
+            EXPECT_TRUE(GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_APPWINDOW);  // a taskbar button
             PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
         });
     }

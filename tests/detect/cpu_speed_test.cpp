@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "detect/cpu_cycles.h"
+#include "detect/cpu_speed.h"
 
 namespace {
 

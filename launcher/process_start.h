@@ -10,8 +10,7 @@ constexpr unsigned long kErrorCancelled = 1223;  // the user refused the consent
 class ProgramStarter {
 public:
     // Each returns 0 when the program was started, or the system's error code.
-    virtual unsigned long CreateDirect(const char* applicationPath, char* commandLine,
-                                       const char* workingDirectory) = 0;
+    virtual unsigned long StartDirect(const char* applicationPath, char* commandLine, const char* workingDirectory) = 0;
     // Through the shell, which raises the consent prompt where one is needed.
     virtual unsigned long StartThroughShell(const char* applicationPath, const char* parameters,
                                             const char* workingDirectory) = 0;

@@ -1,4 +1,4 @@
-#include "res/messages.h"
+#include "res/localized_text.h"
 
 namespace {
 constexpr unsigned kBlockBase[kLanguageCount] = {160, 102, 280, 190, 220, 250};

@@ -7,12 +7,16 @@
 
 class CpuSpeedEstimate {
 public:
+    using Measurement = int (*)();
+
     // Reads the registry at once where the processor's kind says so; otherwise starts
-    // the measurement on a thread of its own where a second processor can run it
-    // (else Wait measures).
+    // the measurement (MeasureCpuMHzWithTsc) as below.
     void Start();
-    // Stores the rate in cpuMHz once it is known and returns it. Without Start, cpuMHz
-    // stays as it is.
+    // Starts `measure` on a thread of its own where a second processor can run it;
+    // on one processor, or without a thread to be had, Wait runs it instead.
+    void Start(int usableProcessors, Measurement measure);
+    bool Started() const { return m_started; }
+    // The rate once it is known, 0 when none was found; it is found once. Only after Start.
     int Wait();
 
 private:
@@ -21,6 +25,7 @@ private:
 
     bool m_started = false;
     bool m_countOnWait = false;  // one processor, or no thread to be had
+    Measurement m_measure = nullptr;
     // A raw handle, never joined at exit: an early end exits with the thread still
     // counting, and ExitProcess ends it.
     HANDLE m_thread = nullptr;

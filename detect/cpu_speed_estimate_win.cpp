@@ -1,21 +1,26 @@
-#include "launcher/cpu_speed_estimate_win.h"
+#include "detect/cpu_speed_estimate_win.h"
 
 #include <process.h>
 
 #include "detect/cpu_speed_win.h"
-#include "state/launcher_state.h"
 #include "state/trace.h"
 
 void CpuSpeedEstimate::Start() {
-    m_started = true;
     if (IsCyrixProcessor()) {
+        m_started = true;
         m_mhz = ReadRegistryCpuMHz();
         return;
     }
+    Start(UsableProcessorCount(), MeasureCpuMHzWithTsc);
+}
+
+void CpuSpeedEstimate::Start(int usableProcessors, Measurement measure) {
+    m_started = true;
+    m_measure = measure;
     // On one processor the counting thread, at its raised priority, would hold up the
     // dialog's thread for the whole count: there the first reader counts instead.
     // _beginthreadex rather than CreateThread: the thread uses the C runtime (the trace).
-    if (UsableProcessorCount() >= 2)
+    if (usableProcessors >= 2)
         m_thread = reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, Measure, this, 0, nullptr));
     m_countOnWait = m_thread == nullptr;
 }
@@ -31,22 +36,19 @@ int CpuSpeedEstimate::UsableProcessorCount() {
 unsigned __stdcall CpuSpeedEstimate::Measure(void* self) {
     auto* estimate = static_cast<CpuSpeedEstimate*>(self);
     // MeasureCpuMHzWithTsc itself raises this thread's priority one step while it counts.
-    estimate->m_mhz = MeasureCpuMHzWithTsc();
-    Trace("measurement done", estimate->m_mhz);
+    estimate->m_mhz = estimate->m_measure();
+    Trace(kTraceMeasured, estimate->m_mhz);
     return 0;
 }
 
 int CpuSpeedEstimate::Wait() {
-    if (!m_started) return cpuMHz;
     if (m_thread) {
         WaitForSingleObject(m_thread, INFINITE);
         CloseHandle(m_thread);
         m_thread = nullptr;
     } else if (m_countOnWait) {
-        m_mhz = MeasureCpuMHzWithTsc();
+        m_mhz = m_measure();
         m_countOnWait = false;
     }
-    cpuMHz = m_mhz;
-    Trace("measurement waited for", cpuMHz);
-    return cpuMHz;
+    return m_mhz;
 }

@@ -22,6 +22,7 @@ enum Message : int {
     IDS_README = 13,
     IDS_README_FILE = 14,
     IDS_INSERT_CD = 18,
+    IDS_UNNAMED_FOLDER = 19,  // %1 stands for the folder
     IDS_ASK_INSTALL_ACROBAT = 22,
     IDS_SOFT_FAST = 23,
     IDS_HARDWARE_3D = 24,

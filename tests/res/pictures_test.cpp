@@ -6,20 +6,13 @@
 
 #include "res/resource.h"
 
-// The dialogs and pictures as compiled into the program, read back.
+// The pictures as compiled into the program, read back.
 namespace {
 
 const void* Resource(int id, LPCSTR type, DWORD minimumSize) {
     const HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(id), type);
     return found && SizeofResource(nullptr, found) >= minimumSize ? LockResource(LoadResource(nullptr, found))
                                                                   : nullptr;
-}
-
-// The main dialog has a taskbar button of its own (DLGTEMPLATEEX: help id, exStyle, style).
-TEST(DialogTemplates, MainDialogHasATaskbarButton) {
-    const auto* words = static_cast<const DWORD*>(Resource(IDD_LAUNCHER, RT_DIALOG, 16));
-    ASSERT_TRUE(words && HIWORD(words[0]) == 0xFFFF);
-    EXPECT_EQ(words[2], DWORD(WS_EX_APPWINDOW));
 }
 
 // The bitmaps the dialogs draw are the generator's 640x480 8 bpp pictures.
