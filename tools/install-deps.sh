@@ -12,7 +12,7 @@ source "$root/tools/wine-libraries.sh"
 packages=(cmake make g++ clang libclang-rt-14-dev clang-format-14 googletest libgtest-dev
           g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
           wine wine64 fonts-wine xvfb xauth x11-utils imagemagick python3 python3-pefile locales
-          $(wine_runtime_packages ""))
+          $(wine_runtime_packages ":$(dpkg --print-architecture)"))
 i386_packages=(wine32:i386 $(wine_runtime_packages :i386))
 
 sudo=""

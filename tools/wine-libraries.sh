@@ -22,7 +22,7 @@ wine_runtime_libraries=(
   "libfontconfig.so.1  libfontconfig1    finding the system fonts"
 )
 
-# The packages of the list, for one architecture suffix ("" or ":i386").
+# The packages of the list, for one architecture suffix (":amd64", ":i386").
 wine_runtime_packages() {
   local suffix=$1 entry
   for entry in "${wine_runtime_libraries[@]}"; do
