@@ -167,6 +167,8 @@ TEST_F(VideoOptionsDialog, OkTakesTheFirstItemForAStoredSizeTheListLacksAndKeeps
     config.screenHeight = 400;  // 800 x 400: not a game size
     EXPECT_EQ(Run(IDOK, IDOK).resolution, 0);
     EXPECT_EQ(config.screenWidth * 1000 + config.screenHeight, 320240);
+    config.screenWidth = config.screenHeight = 0xFFFF;  // what a look past the list's end reads
+    EXPECT_EQ(Run(IDOK, IDOK).resolution, 0);
     devices[1].modeCount = 0;
     EXPECT_TRUE(Run(IDOK, IDOK).resolutions.empty());
     EXPECT_EQ(config.screenWidth * 1000 + config.screenHeight, 320240);

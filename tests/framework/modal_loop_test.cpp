@@ -114,17 +114,21 @@ TEST(ModalLoopReuse, EachRunBindsControlsAfreshAndLetsGoOfThemWhenItEnds) {
 }
 
 // A handler that throws ends its dialog with -1 rather than unwinding through the
-// system's dialog procedure; the object is finished once and runs again.
+// system's dialog procedure; the object is finished once and runs again. A message a
+// handler took is not handled again by the system's procedure: a swallowed WM_CLOSE
+// would otherwise end the dialog as Cancel first.
 struct ThrowingDialog : CDialog {
     ThrowingDialog() : CDialog(IDD_LANGUAGE) {}
     int finished = 0;
     BOOL OnInitDialog() override {
         CDialog::OnInitDialog();
+        SendMessage(WM_CLOSE);
         PostMessageA(m_hWnd, WM_APP, 0, 0);
         return TRUE;
     }
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override {
         if (message == WM_APP) throw 1;
+        if (message == WM_CLOSE) return *result = 0, true;
         return CDialog::OnWndMsg(message, wParam, lParam, result);
     }
     void PostNcDestroy() override { ++finished; }
