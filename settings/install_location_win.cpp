@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <cwchar>
+#include <iterator>
 
 #include "settings/install_location_win.h"
 #include "settings/path_text.h"
@@ -31,7 +32,7 @@ bool ReadInstallFolder(wchar_t (&folder)[kMaxPath + 1]) {
 bool ToAnsi(const wchar_t* text, char (&ansi)[kMaxPath]) {
     if (WideCharToMultiByte(CP_ACP, 0, text, -1, ansi, sizeof ansi, nullptr, nullptr) <= 0) return false;
     wchar_t back[kMaxPath + 1];
-    return MultiByteToWideChar(CP_ACP, 0, ansi, -1, back, kMaxPath + 1) > 0 && std::wcscmp(back, text) == 0;
+    return MultiByteToWideChar(CP_ACP, 0, ansi, -1, back, int(std::size(back))) > 0 && std::wcscmp(back, text) == 0;
 }
 
 // The folder as the ANSI paths of the launcher and the game must name it: as stored, or
@@ -40,8 +41,8 @@ bool ToAnsi(const wchar_t* text, char (&ansi)[kMaxPath]) {
 bool AnsiFolder(const wchar_t* folder, char (&ansi)[kMaxPath]) {
     if (ToAnsi(folder, ansi)) return true;
     wchar_t shortForm[kMaxPath + 1];
-    const DWORD length = GetShortPathNameW(folder, shortForm, kMaxPath + 1);
-    return length > 0 && length <= kMaxPath && ToAnsi(shortForm, ansi);
+    const DWORD length = GetShortPathNameW(folder, shortForm, DWORD(std::size(shortForm)));
+    return length > 0 && length < std::size(shortForm) && ToAnsi(shortForm, ansi);
 }
 
 bool ProgramsInFolder(const std::wstring& folder) {
