@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "launcher/own_program_win.h"
 #include "launcher/process_start_win.h"
 #include "launcher/state_steps_win.h"
 #include "settings/path_text.h"
@@ -35,9 +36,7 @@ bool IsOnCdDrive(const char* path) {
 
 bool InstalledCopyIsElsewhere() {
     char own[kMaxPath];
-    const DWORD length = GetModuleFileNameA(nullptr, own, sizeof own);
-    const bool ownKnown = length > 0 && length < sizeof own;
-    return !IsOnCdDrive(installDir) && !(ownKnown && IsSameFile(own, rootExePath));
+    return !IsOnCdDrive(installDir) && !(OwnProgramPath(own) && IsSameFile(own, rootExePath));
 }
 
 HANDLE LaunchInstalledCopy() {

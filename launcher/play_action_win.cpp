@@ -6,6 +6,7 @@
 
 #include "launcher/game_launch.h"
 #include "launcher/launcher_dlg_win.h"
+#include "launcher/own_program_win.h"
 #include "launcher/process_start_win.h"
 #include "launcher/start_failure_win.h"
 #include "launcher/state_steps_win.h"
@@ -23,9 +24,7 @@ constexpr const char* kInstaller = "d:\\setup.exe";  // at the root of the game'
 char OwnDiscDrive() {
     char directory[kMaxPath];
     char own[kMaxPath];
-    const DWORD length = ::GetModuleFileNameA(nullptr, own, sizeof own);
-    if (!_getcwd(directory, sizeof directory) || directory[0] == '\0' || directory[1] != ':' || length == 0 ||
-        length >= sizeof own)
+    if (!_getcwd(directory, sizeof directory) || directory[0] == '\0' || directory[1] != ':' || !OwnProgramPath(own))
         return 0;
     return FileOpensForReading(own) ? directory[0] : 0;
 }
