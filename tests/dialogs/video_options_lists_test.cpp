@@ -1,4 +1,3 @@
-#include "dialogs/language_list.h"
 #include "dialogs/video_options_lists.h"
 #include "harness/scripted_modes.h"
 
@@ -6,7 +5,6 @@
 
 #include <climits>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace {
@@ -82,15 +80,6 @@ TEST(VideoOptionsLists, FullScreenListsThePrimary16BitModesOfTheFiveSizes) {
     devices[1].modeWidth[kMaxDisplayModes - 1] = 800;
     devices[1].modeHeight[kMaxDisplayModes - 1] = 600;
     EXPECT_EQ(TextsOf(FullScreenResolutions(0, devices)), (Texts{"800 X 600"}));
-}
-
-TEST(LanguageList, OffersEnglishSpanishFrenchAndEnglishForAnythingElse) {
-    for (int32_t position : {0, 1, 2})  // English, Spanish, French
-        EXPECT_EQ(ListPositionOfLanguage(LanguageAtListPosition(position)), position);
-    EXPECT_EQ(std::make_tuple(LanguageAtListPosition(1), LanguageAtListPosition(-1), LanguageAtListPosition(3)),
-              std::make_tuple(int32_t(Spanish), int32_t(English), int32_t(English)));
-    for (int32_t language : {int32_t(German), int32_t(Italian), int32_t(Dutch), -1, 6})
-        EXPECT_EQ(ListPositionOfLanguage(language), -1) << language;
 }
 
 }  // namespace
