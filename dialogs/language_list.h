@@ -3,8 +3,12 @@
 // Français. German, Italian and Dutch are reached only through the system language
 // or the ini file.
 #include <cstdint>
+#include <iterator>
 
-constexpr int kLanguageListSize = 3;
+#include "state/language.h"
+
+constexpr int32_t kListedLanguages[] = {English, Spanish, French};
+constexpr int kLanguageListSize = int(std::size(kListedLanguages));  // from the list: no row can go missing
 
 // The language at a list position; English for a position without one (also -1, no
 // selection).

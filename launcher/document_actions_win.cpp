@@ -16,8 +16,8 @@
 
 namespace {
 
-constexpr const char* kReaderInstaller = "d:\\Install\\Acrobat Reader\\ar40eng.exe";
-constexpr const char* kCdDataFolder = "d:\\Datas\\";  // the CD-ROM's copy of the help folder's parent
+constexpr CdPathTemplate kReaderInstallerTemplate{"d:\\Install\\Acrobat Reader\\ar40eng.exe"};
+constexpr CdPathTemplate kCdDataFolderTemplate{"d:\\Datas\\"};  // the help folder's parent on the CD-ROM
 
 // An snprintf result: false when the text failed or was cut short.
 bool Fits(int length, size_t size) { return length >= 0 && size_t(length) < size; }
@@ -42,7 +42,7 @@ void CLauncherDlg::OnReadme() {
     char readme[kMaxPath];
     char cdFolder[kMaxPath];
     const bool found = (FindInstalledGame() && FindReadme(installDir, readme)) ||
-                       (LocateOnGameCd(kCdDataFolder, cdFolder) && FindReadme(cdFolder, readme));
+                       (LocateOnGameCd(kCdDataFolderTemplate, cdFolder) && FindReadme(cdFolder, readme));
     if (!found) return;
     char commandLine[kMaxPath];
     if (!Fits(std::snprintf(commandLine, sizeof commandLine, "notepad.exe \"%s\"", readme), sizeof commandLine)) return;
@@ -63,7 +63,7 @@ void CLauncherDlg::OnManual() {
         if (MessageBox(LoadMessage(IDS_ASK_INSTALL_ACROBAT, gameConfig.languageIndex), title, MB_YESNO) != IDYES)
             return;
         char installer[kMaxPath];
-        if (!LocateOnGameCd(kReaderInstaller, installer)) {
+        if (!LocateOnGameCd(kReaderInstallerTemplate, installer)) {
             MessageBox(LoadMessage(IDS_INSERT_CD, gameConfig.languageIndex), title, MB_OK);
             return;
         }
@@ -74,7 +74,7 @@ void CLauncherDlg::OnManual() {
     char folder[kMaxPath];
     if (FindInstalledGame()) {
         if (!CopyText(folder, installDir)) return;
-    } else if (!LocateOnGameCd(kCdDataFolder, folder)) {
+    } else if (!LocateOnGameCd(kCdDataFolderTemplate, folder)) {
         MessageBox(LoadMessage(IDS_INSERT_CD, gameConfig.languageIndex), title, MB_OK);
         return;
     }

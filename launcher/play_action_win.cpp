@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr const char* kInstaller = "d:\\setup.exe";  // at the root of the game's CD-ROM
+constexpr CdPathTemplate kInstallerTemplate{"d:\\setup.exe"};  // at the root of the game's CD-ROM
 
 // The drive the launcher runs from, while the disc it was started from is still in it:
 // the launcher's own file still opens. 0 otherwise, as another disc there is not ours.
@@ -32,12 +32,8 @@ char OwnDiscDrive() {
 // The installer at the root of the launcher's own disc, which is the game's disc
 // whatever its label (a copy, a mounted image); else on the disc labelled as ours.
 bool FindInstaller(char (&installer)[kMaxPath]) {
-    if (const char drive = OwnDiscDrive()) {
-        char own[] = "?:\\setup.exe";
-        own[0] = drive;
-        if (FileOpensForReading(own)) return CopyText(installer, own);
-    }
-    return LocateOnGameCd(kInstaller, installer) && FileOpensForReading(installer);
+    if (OnDrive(kInstallerTemplate, OwnDiscDrive(), installer) && FileOpensForReading(installer)) return true;
+    return LocateOnGameCd(kInstallerTemplate, installer) && FileOpensForReading(installer);
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 #include "res/localized_text.h"
 
 namespace {
-constexpr unsigned kBlockBase[kLanguageCount] = {160, 102, 280, 190, 220, 250};
-constexpr int kFrenchShiftFrom = IDS_ASK_INSTALL_ACROBAT;
+constexpr auto kBlockBase = PerLanguage<unsigned>(160, 102, 280, 190, 220, 250);
+constexpr Message kFrenchShiftFrom = IDS_ASK_INSTALL_ACROBAT;
 constexpr int kFrenchShift = 2;
 }  // namespace
 

@@ -7,29 +7,30 @@
 
 #include "state/language.h"
 
-enum Message : int {
-    IDS_TITLE = 0,
-    IDS_VIDEO_OPTIONS = 1,
-    IDS_RENDERER = 2,
-    IDS_RESOLUTION = 3,
-    IDS_WINDOWED = 4,
-    IDS_FULLSCREEN = 5,
-    IDS_PLAY = 6,
-    IDS_INSTALL = 8,
-    IDS_MANUAL = 9,
-    IDS_SETTINGS = 11,
-    IDS_QUIT = 12,
-    IDS_README = 13,
-    IDS_README_FILE = 14,
-    IDS_INSERT_CD = 18,
-    IDS_UNNAMED_FOLDER = 19,  // %1 stands for the folder
-    IDS_ASK_INSTALL_ACROBAT = 22,
-    IDS_SOFT_FAST = 23,
-    IDS_HARDWARE_3D = 24,
-    IDS_SOFT_SLOW = 25,
-    IDS_LANGUAGE = 26,
-    IDS_SELECT_LANGUAGE = 27,
-};
+// A message is its offset in a language's block, not a string id: a type of its own, so
+// that it cannot be handed to LoadString or taken for an id without StringIdFor.
+enum class Message : int {};
+constexpr Message IDS_TITLE{0};
+constexpr Message IDS_VIDEO_OPTIONS{1};
+constexpr Message IDS_RENDERER{2};
+constexpr Message IDS_RESOLUTION{3};
+constexpr Message IDS_WINDOWED{4};
+constexpr Message IDS_FULLSCREEN{5};
+constexpr Message IDS_PLAY{6};
+constexpr Message IDS_INSTALL{8};
+constexpr Message IDS_MANUAL{9};
+constexpr Message IDS_SETTINGS{11};
+constexpr Message IDS_QUIT{12};
+constexpr Message IDS_README{13};
+constexpr Message IDS_README_FILE{14};
+constexpr Message IDS_INSERT_CD{18};
+constexpr Message IDS_UNNAMED_FOLDER{19};  // %1 stands for the folder
+constexpr Message IDS_ASK_INSTALL_ACROBAT{22};
+constexpr Message IDS_SOFT_FAST{23};
+constexpr Message IDS_HARDWARE_3D{24};
+constexpr Message IDS_SOFT_SLOW{25};
+constexpr Message IDS_LANGUAGE{26};
+constexpr Message IDS_SELECT_LANGUAGE{27};
 
 constexpr int kFirstLanguageNameId = 308;  // "English" .. "Nederlands" in LanguageIndex order
 

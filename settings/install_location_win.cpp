@@ -46,7 +46,7 @@ bool AnsiFolder(const wchar_t* folder, char (&ansi)[kMaxPath]) {
 }
 
 bool ProgramsInFolder(const std::wstring& folder) {
-    for (const wchar_t* program : {L"\\bin\\zorb.exe", L"\\Quimbo.exe"}) {
+    for (const wchar_t* program : {L"\\" QUIMBO_GAME_PROGRAM, L"\\" QUIMBO_ROOT_PROGRAM}) {
         const DWORD attributes = GetFileAttributesW((folder + program).c_str());
         if (attributes == INVALID_FILE_ATTRIBUTES || attributes & FILE_ATTRIBUTE_DIRECTORY) return false;
     }
@@ -96,12 +96,13 @@ char FindCdDrive() {
     return found;
 }
 
-bool LocateOnGameCd(const char* path, char (&onCd)[kMaxPath]) {
-    const char drive = FindCdDrive();
-    if (!drive || !CopyText(onCd, path)) return false;
-    onCd[0] = drive;
+bool OnDrive(CdPathTemplate path, char drive, char (&onDrive)[kMaxPath]) {
+    if (!drive || !CopyText(onDrive, path.pathOnD)) return false;
+    onDrive[0] = drive;
     return true;
 }
+
+bool LocateOnGameCd(CdPathTemplate path, char (&onCd)[kMaxPath]) { return OnDrive(path, FindCdDrive(), onCd); }
 
 bool IsRunningFromCd() {
     char directory[kMaxPath];

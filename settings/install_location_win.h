@@ -28,9 +28,17 @@ bool FindUnnamedInstallFolder(std::wstring& folder);
 // No box appears for drives without a medium.
 char FindCdDrive();
 
-// `path`, written for drive d:, with the drive letter of the game's CD-ROM instead;
-// false without that disc.
-bool LocateOnGameCd(const char* path, char (&onCd)[kMaxPath]);
+// A path on the game's CD-ROM written for drive d:, whose letter the disc's replaces: a
+// template, not a path to open. Its own type, so that it cannot be opened as one.
+struct CdPathTemplate {
+    const char* pathOnD;
+};
+
+// The template with `drive` for its first letter; false for no drive or no room.
+bool OnDrive(CdPathTemplate path, char drive, char (&onDrive)[kMaxPath]);
+
+// The template on the game's CD-ROM; false without that disc.
+bool LocateOnGameCd(CdPathTemplate path, char (&onCd)[kMaxPath]);
 
 // True when the current directory lies on a CD-ROM drive.
 bool IsRunningFromCd();

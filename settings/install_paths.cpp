@@ -3,6 +3,7 @@
 #include "settings/path_text.h"
 
 bool MakeInstallPaths(const char* folder, InstallPaths& paths) {
-    return JoinPath(paths.installDir, folder, "") && JoinText(paths.gameExePath, paths.installDir, "bin\\zorb.exe") &&
-           JoinText(paths.rootExePath, paths.installDir, "Quimbo.exe");
+    return JoinPath(paths.installDir, folder, "") &&
+           JoinText(paths.gameExePath, paths.installDir, QUIMBO_GAME_PROGRAM) &&
+           JoinText(paths.rootExePath, paths.installDir, QUIMBO_ROOT_PROGRAM);
 }

@@ -7,6 +7,7 @@
 
 #include "launcher/document_places.h"
 #include "res/resource.h"
+#include "state/language.h"
 #include "tests/e2e/launcher_world.h"
 
 namespace fs = std::filesystem;
@@ -14,7 +15,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kWebHandlerKey = "http\\shell\\open\\command";
-const char* const kReadmeStems[] = {"Readme", "lisezmoi", "liesmich", "Leeme", "Leggimi", "Leesmij"};
+constexpr auto kReadmeStems = PerLanguage<const char*>("Readme", "lisezmoi", "liesmich", "Leeme", "Leggimi", "Leesmij");
 
 void SetClassesValue(const char* key, const std::string& value) {
     ::RegSetValueA(HKEY_CLASSES_ROOT, key, REG_SZ, value.c_str(), DWORD(value.size()));
@@ -79,7 +80,7 @@ TEST_F(Documents, ReadmeWebSiteAndManualInEveryLanguage) {
     SetClassesValue(kWebHandlerKey, "\"" + browser + "\" \"%1\"");
     const std::string reader = PlaceRecorder(fs::temp_directory_path() / "quimbo-reader" / "AcroRd32.exe");
     SetClassesValue(kReaderKey, reader);
-    for (int32_t language = 0; language < 6; ++language) {
+    for (int32_t language = 0; language < kLanguageCount; ++language) {
         LauncherWorld world;
         InstallWithReadmes(world, language);
         const std::string notepad = PlaceRecorder(world.InstallFolder() + "\\notepad.exe");
