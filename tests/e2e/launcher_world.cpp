@@ -7,8 +7,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "harness/stand_in_report.h"
 #include "settings/install_location_win.h"
-#include "tests/support/key_value_report.h"
 
 namespace fs = std::filesystem;
 

@@ -5,12 +5,12 @@
 #include <filesystem>
 
 #include "detect/cpu_speed_win.h"
+#include "harness/stand_in_report.h"
 #include "launcher/window_classes.h"
 #include "res/resource.h"
 #include "state/language.h"
 #include "state/trace.h"
 #include "tests/e2e/launcher_world.h"
-#include "tests/support/key_value_report.h"
 
 namespace {
 

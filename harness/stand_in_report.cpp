@@ -1,4 +1,4 @@
-#include "tests/support/key_value_report.h"
+#include "harness/stand_in_report.h"
 
 #include <sstream>
 
