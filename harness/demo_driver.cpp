@@ -5,10 +5,10 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
+#include "harness/file_bytes.h"
+#include "harness/stand_in_report.h"
 #include "harness/ui_driver/ui_driver.h"
 #include "launcher/window_classes.h"
 #include "res/resource.h"
@@ -25,7 +25,7 @@ int Fail(const char* what) {
 int main(int argc, char** argv) {
     if (argc != 3) return Fail("usage: demo_driver <install folder> <screenshot.bmp>");
     const std::filesystem::path folder = argv[1];
-    const std::filesystem::path report = folder / "bin" / "zorb-report.txt";
+    const std::filesystem::path report = folder / "bin" / kGameReportName;
     std::error_code ignored;
     std::filesystem::remove(report, ignored);
 
@@ -39,13 +39,9 @@ int main(int argc, char** argv) {
     std::printf("main dialog: \"%s\", screenshot %s\n", ui::Text(dialog).c_str(), argv[2]);
 
     ui::Click(ui::Control(dialog, IDC_PLAY));
-    if (!ui::WaitUntil([&] { return std::filesystem::exists(report) && std::filesystem::file_size(report) > 0; }))
-        return Fail("the game did not start");
+    if (ui::WaitForReport(report).empty()) return Fail("the game did not start");
     HWND game = ui::WaitForTopLevelWindow(0, kGameWindowClass);
-    std::ifstream in(report, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    std::printf("the game received:\n%s", text.str().c_str());
+    std::printf("the game received:\n%s", ReadBytes(report).c_str());
     if (game) ui::PostClose(game);
     return launcher.WaitForExit() ? 0 : Fail("the launcher did not end after Play");
 }

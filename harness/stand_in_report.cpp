@@ -1,9 +1,24 @@
 #include "harness/stand_in_report.h"
 
+#include <windows.h>
+
 #include <sstream>
 
-std::map<std::string, std::string> ParseKeyValueReport(const std::string& text) {
-    std::map<std::string, std::string> items;
+#include "harness/file_bytes.h"
+
+std::filesystem::path RecordOf(const std::filesystem::path& recorder) {
+    std::filesystem::path record = recorder;
+    return record += ".txt";
+}
+
+bool WriteStandInReport(const std::filesystem::path& path, const std::string& text) {
+    std::filesystem::path part = path;
+    part += ".part";
+    return WriteBytes(part, text) && MoveFileExW(part.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
+}
+
+StandInReport ParseStandInReport(const std::string& text) {
+    StandInReport items;
     std::istringstream lines(text);
     std::string line;
     while (std::getline(lines, line)) {

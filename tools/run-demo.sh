@@ -27,8 +27,7 @@ headless=false
 start_display_if_needed
 
 install_path=$("$root/tools/prepare-wine-demo.sh" "$wine_run" "$dist" "$demo")
-echo "Installed in $install_path (registry: HKCU\\Software\\Velbrook\\Quimbo Marivel Demo)"
-echo "CD-ROM: drive E:, labelled VESKA, from $demo/cdrom"
+echo "CD-ROM: drive E:, labelled VESKA, from $demo/drives/e"
 installation="$demo/installation"
 echo "The installation (a copy of $dist): $(cd "$installation" && find . -type f | sort | tr '\n' ' ')"
 

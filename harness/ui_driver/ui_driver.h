@@ -16,10 +16,13 @@
 //   the wine command (for CTest: the test's ENVIRONMENT property).
 #include <windows.h>
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "harness/stand_in_report.h"
 
 namespace ui {
 
@@ -65,6 +68,10 @@ private:
     HANDLE m_handle = nullptr;
     DWORD m_id = 0;
 };
+
+// A stand-in's report once it can be read: it exists only complete (stand_in_report.h).
+// Empty when none came.
+StandInReport WaitForReport(const std::filesystem::path& report, DWORD timeoutMs = kDefaultTimeoutMs);
 
 // The path of fileName in the folder of the running test program.
 std::string PathBesideThisProgram(const std::string& fileName);

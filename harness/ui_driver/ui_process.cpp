@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstring>
 
+#include "harness/file_bytes.h"
 #include "harness/ui_driver/ui_driver.h"
 
 namespace ui {
@@ -61,6 +62,14 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
         Sleep(kPollMs);
     }
     return true;
+}
+
+StandInReport WaitForReport(const std::filesystem::path& report, DWORD timeoutMs) {
+    // Whatever reads is the whole report. It may not open for a moment after it appears:
+    // the writer's rename still holds it.
+    StandInReport items;
+    WaitUntil([&] { return !(items = ParseStandInReport(ReadBytes(report))).empty(); }, timeoutMs);
+    return items;
 }
 
 Process::~Process() {

@@ -4,21 +4,19 @@
 // with the installation's bin folder as working directory and keeps the record in
 // "bin\config.pc" of the installation folder, so both name the same file.
 //
-// The report is written to "zorb-report.txt" beside zorb.exe before the window
-// appears: whoever sees the window can read the report. Exit code 0, or 1 when the
-// report could not be written, 2 when the window could not be created.
+// The report is written to "zorb-report.txt" beside zorb.exe before the window appears,
+// complete once it exists (harness/stand_in_report.h): whoever sees the window can read
+// the report. Exit code 0, or 1 when the report could not be written, 2 when the window
+// could not be created.
 #include <windows.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 
+#include "harness/stand_in_report.h"
 #include "harness/zorb/game_window.h"
 #include "harness/zorb/report.h"
 
 namespace {
-
-constexpr const wchar_t* kReportName = L"zorb-report.txt";
 
 std::string CurrentDirectory() {
     DWORD size = GetCurrentDirectoryA(0, nullptr);
@@ -47,13 +45,6 @@ std::wstring ProgramFolder() {
     return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
 }
 
-bool WriteReport(const std::wstring& path, const std::string& report) {
-    std::ofstream out(std::filesystem::path(path), std::ios::binary | std::ios::trunc);
-    out.write(report.data(), std::streamsize(report.size()));
-    out.close();
-    return bool(out);
-}
-
 std::string Narrow(const std::wstring& text) {
     std::string narrow(text.size() * 2 + 1, '\0');
     int length = WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, &narrow[0], int(narrow.size()), nullptr, nullptr);
@@ -67,8 +58,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     std::string report = FormatReport(GetCommandLineA(), CurrentDirectory(), ReadConfigFile("config.pc"));
 
     std::wstring folder = ProgramFolder();
-    std::wstring reportPath = folder + kReportName;
-    bool written = !folder.empty() && WriteReport(reportPath, report);
+    std::wstring reportPath = (std::filesystem::path(folder) / kGameReportName).wstring();
+    bool written = !folder.empty() && WriteStandInReport(reportPath, report);
     std::string note =
         (written ? "Report written to " : "Report could not be written to ") + Narrow(reportPath) + "   (Esc closes)";
 

@@ -1,10 +1,11 @@
-// Read me, the web site, the manual and Install under Wine, with recorder programs
-// standing in for Notepad, the web browser, the PDF reader, its installer and the game's.
+// Read me, the web site and the manual under Wine, with recorder programs standing in
+// for Notepad, the web browser, the PDF reader and its installer.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
 
+#include "harness/install_entry.h"
 #include "launcher/document_places.h"
 #include "res/resource.h"
 #include "state/language.h"
@@ -27,17 +28,8 @@ protected:
     void SetUp() override { ::RegDeleteKeyA(HKEY_CLASSES_ROOT, kReaderKey); }
     void TearDown() override { ::RegDeleteKeyA(HKEY_CLASSES_ROOT, kReaderKey); }
 
-    // A recorder copied to `path`; its record appears as `path` + ".txt".
-    static std::string PlaceRecorder(const fs::path& path) {
-        fs::create_directories(path.parent_path());
-        fs::copy_file(ui::PathBesideThisProgram("recorder.exe"), path, fs::copy_options::overwrite_existing);
-        fs::remove(path.string() + ".txt");
-        return path.string();
-    }
-    static std::map<std::string, std::string> WaitForRecord(const std::string& program) {
-        return LauncherWorld::WaitForReport(program + ".txt");
-    }
-    static bool Recorded(const std::string& program) { return fs::exists(program + ".txt"); }
+    static StandInReport WaitForRecord(const std::string& program) { return ui::WaitForReport(RecordOf(program)); }
+    static bool Recorded(const std::string& program) { return fs::exists(RecordOf(program)); }
 
     static void InstallWithReadmes(LauncherWorld& world, int32_t language) {
         world.Install();
@@ -49,18 +41,6 @@ protected:
     }
     static HWND StartInstalled(LauncherWorld& world, ui::Process& launcher) {
         launcher = world.StartInstalled();
-        return LauncherWorld::WaitForDialog(launcher);
-    }
-    // Not installed, from the CD-ROM: past the language question to the main dialog.
-    static HWND StartFromCd(LauncherWorld& world, ui::Process& launcher, const char* folder = LauncherWorld::kCdRoot,
-                            const char* language = nullptr, const std::string& program = LauncherWorld::CdLauncher()) {
-        world.PutLauncherOnCd();
-        launcher = LauncherWorld::StartLauncher(program, folder);
-        HWND question = LauncherWorld::WaitForDialog(launcher);
-        if (!question) return nullptr;
-        if (language) ui::SelectComboItem(ui::Control(question, IDC_LANGUAGE_COMBO), language);
-        ui::Click(ui::Control(question, IDOK));
-        ui::WaitForWindowGone(question);
         return LauncherWorld::WaitForDialog(launcher);
     }
     // The Manual button stays hidden; its handler is reached by its command.
@@ -76,16 +56,18 @@ protected:
 
 // Read me, the web site and the manual (with a registered Reader) in every language.
 TEST_F(Documents, ReadmeWebSiteAndManualInEveryLanguage) {
-    const std::string browser = PlaceRecorder(fs::temp_directory_path() / "quimbo-browser" / "browser.exe");
+    const std::string browser =
+        LauncherWorld::PlaceRecorder(fs::temp_directory_path() / "quimbo-browser" / "browser.exe");
     SetClassesValue(kWebHandlerKey, "\"" + browser + "\" \"%1\"");
-    const std::string reader = PlaceRecorder(fs::temp_directory_path() / "quimbo-reader" / "AcroRd32.exe");
+    const std::string reader =
+        LauncherWorld::PlaceRecorder(fs::temp_directory_path() / "quimbo-reader" / "AcroRd32.exe");
     SetClassesValue(kReaderKey, reader);
     for (int32_t language = 0; language < kLanguageCount; ++language) {
         LauncherWorld world;
         InstallWithReadmes(world, language);
-        const std::string notepad = PlaceRecorder(world.InstallFolder() + "\\notepad.exe");
-        fs::remove(browser + ".txt");
-        fs::remove(reader + ".txt");
+        const std::string notepad = LauncherWorld::PlaceRecorder(world.InstallFolder() + "\\notepad.exe");
+        fs::remove(RecordOf(browser));
+        fs::remove(RecordOf(reader));
         ui::Process launcher;
         HWND dialog = StartInstalled(world, launcher);
         ASSERT_NE(dialog, nullptr);
@@ -114,7 +96,7 @@ TEST_F(Documents, ReadmeAndManualFallBackToTheCdAndOtherwiseStartNothing) {
     world.WriteConfig(DefaultRecord());
     fs::create_directories("V:\\Datas\\help");
     WriteBytes("V:\\Datas\\help\\Readme.txt", "from the CD-ROM");
-    const std::string notepad = PlaceRecorder(world.InstallFolder() + "\\notepad.exe");
+    const std::string notepad = LauncherWorld::PlaceRecorder(world.InstallFolder() + "\\notepad.exe");
     ui::Process launcher;
     HWND dialog = StartInstalled(world, launcher);
     ASSERT_NE(dialog, nullptr);
@@ -123,18 +105,19 @@ TEST_F(Documents, ReadmeAndManualFallBackToTheCdAndOtherwiseStartNothing) {
 
     fs::create_directory("help");
     WriteBytes("help/Readme.txt", "installed");
-    fs::remove(notepad + ".txt");
+    fs::remove(RecordOf(notepad));
     world.RegisterSpelledOut(230);  // in notepad.exe "<folder>help\\Readme.txt": 259 characters, the most that fit
     ui::Click(ui::Control(dialog, IDC_README));
     EXPECT_EQ(WaitForRecord(notepad)["commandLine"].size(), 259u);
-    fs::remove(notepad + ".txt");
+    fs::remove(RecordOf(notepad));
     world.RegisterSpelledOut(231);
     ui::Click(ui::Control(dialog, IDC_README));
     PressManual(dialog);  // its question comes once the read-me's click is done
     EXPECT_NE(LauncherWorld::AnswerBox(launcher, dialog, IDNO), "");
 
-    world.Uninstall();
-    const std::string reader = PlaceRecorder(fs::temp_directory_path() / "quimbo-reader" / "AcroRd32.exe");
+    RemoveInstallation();
+    const std::string reader =
+        LauncherWorld::PlaceRecorder(fs::temp_directory_path() / "quimbo-reader" / "AcroRd32.exe");
     SetClassesValue(kReaderKey, reader);
     PressManual(dialog);
     const std::string manual = WaitForRecord(reader)["commandLine"];
@@ -148,7 +131,7 @@ TEST_F(Documents, ReadmeAndManualFallBackToTheCdAndOtherwiseStartNothing) {
 }
 
 TEST_F(Documents, WithoutReaderTheQuestionLeadsToTheInstallerOnTheCd) {
-    const std::string installer = PlaceRecorder("V:\\Install\\Acrobat Reader\\ar40eng.exe");
+    const std::string installer = LauncherWorld::PlaceRecorder("V:\\Install\\Acrobat Reader\\ar40eng.exe");
     LauncherWorld world;
     ui::Process launcher;
     InstallWithReadmes(world, 0);
@@ -178,47 +161,6 @@ TEST_F(Documents, WithoutReaderTheQuestionLeadsToTheInstallerOnTheCd) {
     fs::remove_all("V:\\Install", ignored);
 }
 
-// Not installed, from a folder of a game disc labelled otherwise (a burnt copy in W:) as a
-// shortcut may start it, in the language picked: Install with Settings disabled, the
-// marker there, nothing written to the disc. With no installer anywhere the localised
-// request for the CD-ROM; then the one on the labelled disc; the disc's own comes first,
-// but only while it is in: another disc in its drive (the launcher's file gone) is not ours.
-TEST_F(Documents, InstallStartsSetupFromItsOwnDiscElseTheLabelledOneElseAsksForTheCd) {
-    LauncherWorld world;
-    ui::Process launcher;
-    fs::create_directories("W:\\Datas");
-    std::error_code ignored;  // a launcher left running still holds the folder
-    fs::remove("W:\\setup.exe", ignored);
-    HWND dialog = StartFromCd(world, launcher, "W:\\Datas", "Español");
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(ui::Text(ui::Control(dialog, IDC_PLAY)), "Instalar");
-    EXPECT_FALSE(ui::IsEnabled(ui::Control(dialog, IDC_SETTINGS)));
-    EXPECT_TRUE(ui::WindowOfClassExists(kMarkerWindowClass));
-    ui::Click(ui::Control(dialog, IDC_PLAY));
-    EXPECT_EQ(LauncherWorld::AnswerBox(launcher, dialog, IDOK), "Quimbo Marivel|Inserta del CD-ROM de Quimbo Marivel");
-    EXPECT_TRUE(launcher.IsRunning());
-
-    const std::string labelled = PlaceRecorder("V:\\setup.exe"), own = "W:\\setup.exe";
-    for (const int round : {0, 1, 2}) {  // none on its own disc; one there; then another disc there
-        if (round > 0) {
-            fs::copy_file(LauncherWorld::LauncherProgram(), "W:\\Quimbo.exe", fs::copy_options::overwrite_existing);
-            dialog = StartFromCd(world, launcher, "W:\\", nullptr, "W:\\Quimbo.exe");
-            PlaceRecorder(own);
-        }
-        if (round == 2) fs::rename("W:\\Quimbo.exe", "W:\\Quimbo.old");
-        fs::remove(labelled + ".txt", ignored);
-        ui::Click(ui::Control(dialog, IDC_PLAY));
-        EXPECT_TRUE(launcher.WaitForExit().has_value());
-        const std::string expected = round == 1 ? own : labelled;
-        const std::string folder = WaitForRecord(expected)["workingDirectory"];
-        EXPECT_TRUE(folder.size() == 3 && _strnicmp(folder.c_str(), expected.c_str(), 3) == 0) << folder;
-        EXPECT_EQ(Recorded(labelled) + 2 * Recorded(own), round == 1 ? 2 : 1) << round;
-    }
-    EXPECT_FALSE(fs::exists("W:\\bin\\config.pc"));
-    for (const char* left : {"W:\\setup.exe", "W:\\setup.exe.txt", "V:\\setup.exe.txt", "W:\\Quimbo.old", "W:\\Datas"})
-        fs::remove_all(left, ignored);
-}
-
 // Run by CTest after the CD-ROM drive is gone (launcher_e2e_without_cd).
 using WithoutGameCd = Documents;
 
@@ -236,7 +178,7 @@ TEST_F(WithoutGameCd, YesToTheReaderQuestionAsksForTheCd) {
 
     // A registered reader, but the installation gone and no CD-ROM: the manual is nowhere.
     SetClassesValue(kReaderKey, "C:\\no\\reader.exe");
-    world.Uninstall();
+    RemoveInstallation();
     PressManual(dialog);
     EXPECT_EQ(LauncherWorld::AnswerBox(launcher, dialog, IDOK), insertCd);
     Quit(dialog, launcher);

@@ -4,27 +4,18 @@
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
-#include "harness/stand_in_report.h"
-#include "settings/install_location_win.h"
+#include "harness/install_entry.h"
 
 namespace fs = std::filesystem;
 
-namespace {
-
-void RemoveInstallEntry() { ::RegDeleteKeyW(HKEY_CURRENT_USER, kInstallKey); }
-
-}  // namespace
-
 LauncherWorld::LauncherWorld() {
-    RemoveInstallEntry();
+    RemoveInstallation();
     std::error_code ignored;
     for (const char* name : {"Quimbo.exe", "bin", "setup.exe"}) fs::remove_all(fs::path(kCdRoot) / name, ignored);
 }
 
-LauncherWorld::~LauncherWorld() { RemoveInstallEntry(); }
+LauncherWorld::~LauncherWorld() { RemoveInstallation(); }
 
 std::string LauncherWorld::LauncherProgram() { return ui::PathBesideThisProgram("Quimbo.exe"); }
 
@@ -37,27 +28,15 @@ void LauncherWorld::Install(const std::wstring& subfolder) {
         fs::copy_file(ui::PathBesideThisProgram(name), m_installPath / name, fs::copy_options::overwrite_existing);
     fs::copy_file(ui::PathBesideThisProgram("zorb.exe"), m_installPath / "bin" / "zorb.exe",
                   fs::copy_options::overwrite_existing);
-    Register(m_installPath);
+    EXPECT_TRUE(RegisterInstallation(m_installPath));
 }
 
 void LauncherWorld::RegisterSpelledOut(size_t length) {
     std::string folder = InstallFolder();
     if (length > folder.size()) folder += (length - folder.size()) % 2 ? "\\" : "\\\\";
     while (folder.size() < length) folder += ".\\";
-    Register(folder);
+    EXPECT_TRUE(RegisterInstallation(folder));
 }
-
-void LauncherWorld::Register(const std::filesystem::path& folder) {
-    HKEY key;
-    ASSERT_EQ(::RegCreateKeyExW(HKEY_CURRENT_USER, kInstallKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    const std::wstring text = folder.wstring();  // wide: the folder may lie outside the code page
-    ::RegSetValueExW(key, kInstallValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                     DWORD((text.size() + 1) * sizeof(wchar_t)));
-    ::RegCloseKey(key);
-}
-
-void LauncherWorld::Uninstall() { RemoveInstallEntry(); }
 
 void LauncherWorld::WriteIni(const std::string& text) { WriteBytes("bin/zorb.ini", text); }
 
@@ -75,6 +54,13 @@ GameConfig LauncherWorld::ReadConfig() const {
     EXPECT_EQ(bytes.size(), sizeof saved);
     if (bytes.size() == sizeof saved) std::memcpy(&saved, bytes.data(), sizeof saved);
     return saved;
+}
+
+std::string LauncherWorld::PlaceRecorder(const fs::path& path) {
+    fs::create_directories(path.parent_path());
+    fs::copy_file(ui::PathBesideThisProgram("recorder.exe"), path, fs::copy_options::overwrite_existing);
+    fs::remove(RecordOf(path));
+    return path.string();
 }
 
 void LauncherWorld::PutLauncherOnCd() {
@@ -131,20 +117,10 @@ void LauncherWorld::ExpectEndsUnseen(ui::Process& launcher) {
     EXPECT_FALSE(shown);
 }
 
-std::map<std::string, std::string> LauncherWorld::WaitForGameReport() const {
-    auto report = WaitForReport(m_installPath / "bin" / "zorb-report.txt");
+StandInReport LauncherWorld::WaitForGameReport() const {
+    StandInReport report = ui::WaitForReport(m_installPath / "bin" / kGameReportName);
     // The game writes its report before it shows its window.
     ui::WaitForTopLevelWindow(0, kGameWindowClass);
-    return report;
-}
-
-std::map<std::string, std::string> LauncherWorld::WaitForReport(const fs::path& path) {
-    std::map<std::string, std::string> report;
-    ui::WaitUntil([&] {
-        std::ifstream in(path, std::ios::binary);
-        report = ParseKeyValueReport(std::string(std::istreambuf_iterator<char>(in), {}));
-        return report.count("workingDirectory") != 0;
-    });
     return report;
 }
 

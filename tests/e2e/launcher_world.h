@@ -6,7 +6,6 @@
 #include <windows.h>
 
 #include <filesystem>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -26,17 +25,18 @@ public:
     // The installation: Quimbo.exe and bin\zorb.exe, registered under HKCU; in the test's
     // folder or in a subfolder of it made here.
     void Install(const std::wstring& subfolder = L"");
-    static void Register(const std::filesystem::path& folder);  // the registry entry naming it
     // Registers the test's folder again, spelled out to `length` characters, closing
     // backslash included, with ".\" steps and where needed a doubled backslash.
     void RegisterSpelledOut(size_t length);
     const std::filesystem::path& InstallPath() const { return m_installPath; }
-    void Uninstall();                   // the registry entry only
     std::string InstallFolder() const;  // no trailing backslash
     void WriteIni(const std::string& text);
     void WriteConfig(const GameConfig& config);
     std::string ReadConfigBytes() const;  // "" when there is no bin\config.pc
     GameConfig ReadConfig() const;        // all zero, and a failed check, unless 128 bytes
+
+    // A recorder (harness/recorder.cpp) copied to `path`, without a record yet.
+    static std::string PlaceRecorder(const std::filesystem::path& path);
 
     // The CD-ROM in V:, with the launcher at its root.
     static constexpr const char* kCdRoot = "V:\\";
@@ -69,10 +69,7 @@ public:
     static void ExpectEndsUnseen(ui::Process& launcher);
 
     // What the stand-in game received, once its report exists beside it.
-    std::map<std::string, std::string> WaitForGameReport() const;
-    // A stand-in's report (the game's, a recorder's) once it is complete: its last line
-    // is the working directory.
-    static std::map<std::string, std::string> WaitForReport(const std::filesystem::path& path);
+    StandInReport WaitForGameReport() const;
 
 private:
     ScopedInstallDir m_dir;

@@ -1,4 +1,5 @@
-// Play under Wine: the stand-in game receives the switches in the install's bin folder.
+// Play under Wine: the stand-in game receives the switches in the install's bin folder;
+// not installed, the same button (Install) starts the installer, a recorder here.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -31,6 +32,18 @@ protected:
             ui::PostClose(game);
             ui::WaitForWindowGone(game);
         }
+    }
+    // Not installed, from the CD-ROM: past the language question to the main dialog.
+    HWND StartFromCd(ui::Process& launcher, const char* folder, const char* language = nullptr,
+                     const std::string& program = LauncherWorld::CdLauncher()) {
+        world.PutLauncherOnCd();
+        launcher = LauncherWorld::StartLauncher(program, folder);
+        HWND question = LauncherWorld::WaitForDialog(launcher);
+        if (!question) return nullptr;
+        if (language) ui::SelectComboItem(ui::Control(question, IDC_LANGUAGE_COMBO), language);
+        ui::Click(ui::Control(question, IDOK));
+        ui::WaitForWindowGone(question);
+        return LauncherWorld::WaitForDialog(launcher);
     }
     LauncherWorld world;
 };
@@ -103,7 +116,7 @@ TEST_F(Play, AndReadmeAndHandOverReachAFolderOutsideTheCodePage) {
     HWND dialog = LauncherWorld::WaitForDialog(launcher);
     ASSERT_NE(dialog, nullptr) << "ended as if not installed";
     ui::Click(ui::Control(dialog, IDC_README));
-    const std::string notepad = LauncherWorld::WaitForReport(folder / "notepad.exe.txt")["commandLine"];
+    const std::string notepad = ui::WaitForReport(RecordOf(folder / "notepad.exe"))["commandLine"];
     // notepad.exe "<path>"; a path that names no file throws, and the test fails.
     EXPECT_TRUE(fs::equivalent(notepad.substr(13, notepad.size() - 14), folder / "help" / "Readme.txt")) << notepad;
     ui::Click(ui::Control(dialog, IDC_PLAY));
@@ -117,9 +130,49 @@ TEST_F(Play, AndReadmeAndHandOverReachAFolderOutsideTheCodePage) {
     world.PutLauncherOnCd();
     ui::Process cdLauncher = LauncherWorld::StartLauncher(LauncherWorld::CdLauncher(), LauncherWorld::kCdRoot);
     LauncherWorld::ExpectEndsUnseen(cdLauncher);
-    const std::string copyFolder = LauncherWorld::WaitForReport(folder / "zorb-report.txt")["workingDirectory"];
+    const std::string copyFolder = ui::WaitForReport(folder / kGameReportName)["workingDirectory"];
     EXPECT_TRUE(fs::equivalent(copyFolder, folder)) << copyFolder;
     CloseGame();
+}
+
+// Not installed, from a folder of a game disc labelled otherwise (a burnt copy in W:) as a
+// shortcut may start it, in the language picked: Install with Settings disabled, the
+// marker there, nothing written to the disc. With no installer anywhere the localised
+// request for the CD-ROM; then the one on the labelled disc; the disc's own comes first,
+// but only while it is in: another disc in its drive (the launcher's file gone) is not ours.
+TEST_F(Play, InstallStartsSetupFromItsOwnDiscElseTheLabelledOneElseAsksForTheCd) {
+    ui::Process launcher;
+    fs::create_directories("W:\\Datas");
+    std::error_code ignored;  // a launcher left running still holds the folder
+    fs::remove("W:\\setup.exe", ignored);
+    HWND dialog = StartFromCd(launcher, "W:\\Datas", "Español");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(ui::Text(ui::Control(dialog, IDC_PLAY)), "Instalar");
+    EXPECT_FALSE(ui::IsEnabled(ui::Control(dialog, IDC_SETTINGS)));
+    EXPECT_TRUE(ui::WindowOfClassExists(kMarkerWindowClass));
+    ui::Click(ui::Control(dialog, IDC_PLAY));
+    EXPECT_EQ(LauncherWorld::AnswerBox(launcher, dialog, IDOK), "Quimbo Marivel|Inserta del CD-ROM de Quimbo Marivel");
+    EXPECT_TRUE(launcher.IsRunning());
+
+    const std::string labelled = LauncherWorld::PlaceRecorder("V:\\setup.exe"), own = "W:\\setup.exe";
+    for (const int round : {0, 1, 2}) {  // none on its own disc; one there; then another disc there
+        if (round > 0) {
+            fs::copy_file(LauncherWorld::LauncherProgram(), "W:\\Quimbo.exe", fs::copy_options::overwrite_existing);
+            dialog = StartFromCd(launcher, "W:\\", nullptr, "W:\\Quimbo.exe");
+            LauncherWorld::PlaceRecorder(own);
+        }
+        if (round == 2) fs::rename("W:\\Quimbo.exe", "W:\\Quimbo.old");
+        fs::remove(RecordOf(labelled), ignored);
+        ui::Click(ui::Control(dialog, IDC_PLAY));
+        EXPECT_TRUE(launcher.WaitForExit().has_value());
+        const std::string expected = round == 1 ? own : labelled;
+        const std::string folder = ui::WaitForReport(RecordOf(expected))["workingDirectory"];
+        EXPECT_TRUE(folder.size() == 3 && _strnicmp(folder.c_str(), expected.c_str(), 3) == 0) << folder;
+        EXPECT_EQ(fs::exists(RecordOf(labelled)) + 2 * fs::exists(RecordOf(own)), round == 1 ? 2 : 1) << round;
+    }
+    EXPECT_FALSE(fs::exists("W:\\bin\\config.pc"));
+    for (const char* left : {"W:\\setup.exe", "W:\\setup.exe.txt", "V:\\setup.exe.txt", "W:\\Quimbo.old", "W:\\Datas"})
+        fs::remove_all(left, ignored);
 }
 
 }  // namespace

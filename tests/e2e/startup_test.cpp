@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "detect/cpu_speed_win.h"
-#include "harness/stand_in_report.h"
+#include "harness/install_entry.h"
 #include "launcher/window_classes.h"
 #include "res/resource.h"
 #include "state/language.h"
@@ -27,13 +27,10 @@ protected:
 TEST_F(Startup, FromCdHandsOverOnlyToAnotherCopyAndEndsOnceThereIsNothingToWaitFor) {
     world.Install();
     world.PutLauncherOnCd();
-    fs::copy_file(ui::PathBesideThisProgram("recorder.exe"), "Quimbo.exe", fs::copy_options::overwrite_existing);
+    LauncherWorld::PlaceRecorder(world.InstalledLauncher());
     ui::Process cdLauncher = LauncherWorld::StartLauncher(LauncherWorld::CdLauncher(), LauncherWorld::kCdRoot);
-    std::map<std::string, std::string> received;
-    ASSERT_TRUE(ui::WaitUntil([&] {
-        received = ParseKeyValueReport(ReadBytes("Quimbo.exe.txt"));
-        return received.count("workingDirectory") != 0;
-    }));
+    StandInReport received = ui::WaitForReport(RecordOf(world.InstalledLauncher()));
+    ASSERT_FALSE(received.empty());
     const DWORD since = ::GetTickCount();
     LauncherWorld::ExpectEndsUnseen(cdLauncher);
     EXPECT_LT(::GetTickCount() - since, 2000u);
@@ -54,7 +51,7 @@ TEST_F(Startup, FromCdHandsOverOnlyToAnotherCopyAndEndsOnceThereIsNothingToWaitF
     world.WriteConfig(french);
     fs::copy(world.InstallFolder(), "V:\\Inst", fs::copy_options::recursive);
     for (const std::string& program : {world.InstalledLauncher(), LauncherWorld::CdLauncher()}) {
-        if (program == LauncherWorld::CdLauncher()) LauncherWorld::Register("V:\\Inst");
+        if (program == LauncherWorld::CdLauncher()) RegisterInstallation("V:\\Inst");
         ui::Process launcher = LauncherWorld::StartLauncher(program, LauncherWorld::kCdRoot);
         HWND dialog = LauncherWorld::WaitForDialog(launcher);
         EXPECT_EQ(ui::Text(ui::Control(dialog, IDC_PLAY)), "Jouer") << program;

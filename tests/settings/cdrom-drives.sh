@@ -17,7 +17,7 @@ if [ "$action" = setup ]; then
   mkdir -p "$share" "$media-share"
   ln -s "$media-share" "$share/share"
 fi
-sh "$(dirname "$0")/../support/wine-drives.sh" "$action" "$wine_run" "$prefix" "$media" \
+sh "$(dirname "$0")/../../harness/wine-drives.sh" "$action" "$wine_run" "$prefix" "$media" \
   m=cdrom:- n=cdrom:OTHER o=cdrom:VESKA2 p=hd:VESKA q=cdrom:veska r=cdrom:VESKA
 [ "$action" = setup ] && mkdir -p "$media/r/Datas"
 exit 0

@@ -1,7 +1,5 @@
 #include "tests/support/temp_dir.h"
 
-#include <fstream>
-#include <iterator>
 #include <random>
 
 namespace fs = std::filesystem;
@@ -20,16 +18,6 @@ ScopedInstallDir::~ScopedInstallDir() {
     std::error_code ignored;
     fs::current_path(m_previous, ignored);
     fs::remove_all(m_path, ignored);
-}
-
-void WriteBytes(const std::string& relativePath, const std::string& bytes) {
-    std::ofstream out(relativePath, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), std::streamsize(bytes.size()));
-}
-
-std::string ReadBytes(const std::string& relativePath) {
-    std::ifstream in(relativePath, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 bool FileExists(const std::string& relativePath) { return fs::exists(relativePath); }

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <string>
 
+#include "harness/file_bytes.h"  // ReadBytes, WriteBytes
+
 class ScopedInstallDir {
 public:
     explicit ScopedInstallDir(const char* name = "quimbo-test-");  // fuzzers keep theirs apart
@@ -19,7 +21,5 @@ private:
     std::filesystem::path m_path;
 };
 
-// Whole-file helpers for the test's files, relative to the current directory.
-void WriteBytes(const std::string& relativePath, const std::string& bytes);
-std::string ReadBytes(const std::string& relativePath);
+// A test's file or folder, relative to the current directory, is there.
 bool FileExists(const std::string& relativePath);

@@ -5,6 +5,7 @@
 # A label of "-" leaves the drive's folder missing (a drive without a medium).
 set -eu
 action=$1 wine_run=$2 prefix=$3 media=$4
+export QUIMBO_WINEPREFIX="$prefix"  # wine-run.sh runs in this prefix
 shift 4
 devices=$prefix/dosdevices
 
