@@ -27,6 +27,20 @@ if(WIN32)
   target_precompile_headers(test_pch PRIVATE <windows.h> <gtest/gtest.h> <string> <vector>)
 endif()
 
+# A CTest fixture <fixture> for one Wine prefix: on setup <layout> lays out its drives
+# (sh <layout> setup|cleanup <wine-run.sh> <prefix> args...), then its wine server is kept
+# running until cleanup (tests/support/wine-prefix.sh). The tests of the build folder's
+# own prefix require wine_prefix; a test that needs a world apart has a prefix of its own
+# (QUIMBO_WINEPREFIX), so that tests run in parallel and in any order.
+function(quimbo_wine_prefix_fixture fixture prefix layout)
+  foreach(action setup cleanup)
+    add_test(NAME ${fixture}_${action} COMMAND sh ${CMAKE_SOURCE_DIR}/tests/support/wine-prefix.sh ${action}
+             ${CMAKE_BINARY_DIR}/wine-run.sh ${prefix} ${layout} ${ARGN})
+  endforeach()
+  set_tests_properties(${fixture}_setup PROPERTIES FIXTURES_SETUP ${fixture})
+  set_tests_properties(${fixture}_cleanup PROPERTIES FIXTURES_CLEANUP ${fixture})
+endfunction()
+
 # One test program per subsystem; under Wine each whole program is one CTest test,
 # since starting Wine once per test case would be slow.
 function(quimbo_add_test name)
@@ -39,6 +53,7 @@ function(quimbo_add_test name)
   endif()
   if(CMAKE_CROSSCOMPILING)
     add_test(NAME ${name} COMMAND ${name} --gtest_color=no WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_prefix)
   else()
     gtest_discover_tests(${name} WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
   endif()
@@ -53,6 +68,7 @@ function(quimbo_add_cyrillic_run name filter)
   if(CMAKE_CROSSCOMPILING)
     add_test(NAME ${name}_cyrillic COMMAND ${name} --gtest_color=no --gtest_filter=${filter}
              WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
-    set_tests_properties(${name}_cyrillic PROPERTIES ENVIRONMENT "LANG=ru_RU.UTF-8;LC_ALL=ru_RU.UTF-8")
+    set_tests_properties(${name}_cyrillic PROPERTIES ENVIRONMENT "LANG=ru_RU.UTF-8;LC_ALL=ru_RU.UTF-8"
+                         FIXTURES_REQUIRED wine_prefix)
   endif()
 endfunction()

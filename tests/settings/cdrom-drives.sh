@@ -11,13 +11,13 @@ set -eu
 action=$1 wine_run=$2 prefix=$3 media=$4
 share=$prefix/dosdevices/unc/quimbo-server
 
+# First the drives: a prefix that is new is made there, and a share laid out before
+# would go with the folder it replaces.
+sh "$(dirname "$0")/../../harness/wine-drives.sh" "$action" "$wine_run" "$prefix" "$media" \
+  m=cdrom:- n=cdrom:OTHER o=cdrom:VESKA2 p=hd:VESKA q=cdrom:veska r=cdrom:VESKA
 rm -rf "$share" "$media-share"
 rmdir "$prefix/dosdevices/unc" 2>/dev/null || true
 if [ "$action" = setup ]; then
-  mkdir -p "$share" "$media-share"
+  mkdir -p "$share" "$media-share" "$media/r/Datas"
   ln -s "$media-share" "$share/share"
 fi
-sh "$(dirname "$0")/../../harness/wine-drives.sh" "$action" "$wine_run" "$prefix" "$media" \
-  m=cdrom:- n=cdrom:OTHER o=cdrom:VESKA2 p=hd:VESKA q=cdrom:veska r=cdrom:VESKA
-[ "$action" = setup ] && mkdir -p "$media/r/Datas"
-exit 0

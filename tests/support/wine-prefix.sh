@@ -1,0 +1,19 @@
+#!/bin/sh
+# A CTest fixture for one Wine prefix (quimbo_wine_prefix_fixture): on setup, lays out
+# the prefix's drives with <layout> and then keeps its wine server and Wine's own
+# programs running for the tests that require the fixture; on cleanup, ends them and
+# removes the drives. They are started here with their output closed: CTest waits for
+# a test's output to close, and a server that a test started would hold it for seconds.
+#   wine-prefix.sh setup|cleanup <wine-run.sh> <prefix> <layout script> [layout arguments...]
+# The layout is run as: sh <layout> setup|cleanup <wine-run.sh> <prefix> [layout arguments...]
+set -eu
+action=$1 wine_run=$2 prefix=$3 layout=$4
+export QUIMBO_WINEPREFIX="$prefix"  # wine-run.sh runs in this prefix
+shift 4
+# Drives are read when the server starts: no server of an earlier run may stay.
+WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
+sh "$layout" "$action" "$wine_run" "$prefix" "$@"
+if [ "$action" = setup ]; then
+  WINEPREFIX=$prefix wineserver -p </dev/null >/dev/null 2>&1
+  "$wine_run" cmd /c exit </dev/null >/dev/null 2>&1
+fi
