@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
-"""Checks the shipped 32-bit programs as files, the way Windows will load them.
+"""Checks the shipped 32-bit programs as files, the way Windows will load them, and the
+read-me files as Notepad will read them.
 
 Machines without 32-bit support cannot run them, so what Windows reads before the
 first instruction (header, security flags, imports, resources) is checked here.
 Usage: check_artifact.py <dist/win32> <res/launcher.rc>
 """
+import codecs
 import pathlib
 import re
 import sys
@@ -108,6 +110,24 @@ def check_launcher_resources(pe, rc_path, problems):
         problems.append(f"strings missing or empty: ids {missing} (blocks {blocks})")
 
 
+def check_readmes(help_dir, problems):
+    # Notepad takes a file with the UTF-8 mark as UTF-8 whatever the system's code page,
+    # and one without it in that code page; before Windows 10 it breaks lines only at CR LF.
+    readmes = sorted(help_dir.glob("*.txt"))
+    if not readmes:
+        problems.append(f"{help_dir}: no read-me")
+    for path in readmes:
+        data = path.read_bytes()
+        if not data.startswith(codecs.BOM_UTF8):
+            problems.append(f"{path}: no UTF-8 mark at its start")
+        try:
+            data.decode("utf-8")
+        except UnicodeDecodeError as error:
+            problems.append(f"{path}: not UTF-8 ({error})")
+        if re.search(rb"\r(?!\n)|(?<!\r)\n", data):
+            problems.append(f"{path}: a line that does not end in CR LF")
+
+
 def main(dist, rc_path):
     if not (dist / "Quimbo.exe").exists() and not (dist / "bin/zorb.exe").exists():
         print(f"{dist}: the 32-bit product is not built here (tools/build-all.sh builds it): skipped")
@@ -133,7 +153,10 @@ def main(dist, rc_path):
         failed = failed or bool(problems)
         if not problems:
             print(f"{path}: ok")
-    return 1 if failed else 0
+    problems = []
+    check_readmes(dist / "help", problems)
+    print("\n".join(problems) or f"{dist / 'help'}: read-mes ok")
+    return 1 if failed or problems else 0
 
 
 if __name__ == "__main__":
