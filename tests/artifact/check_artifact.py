@@ -21,6 +21,10 @@ SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "advapi32.dll", "shell
 LAUNCHER_DIALOGS = {102, 148, 155}  # ids the game's own files refer to
 RT = pefile.RESOURCE_TYPE
 ASM = "{urn:schemas-microsoft-com:asm.v1}"
+# Vista's and 7's ids: a program whose manifest names Windows 8 or later no longer sees
+# the display modes below 32 bits, in which the game (no manifest) runs.
+SUPPORTED_OS = {"{e2011457-1546-43c5-a5fe-008deee3d3f0}", "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}"}
+WINDOWS_SETTINGS = {"dpiAware": "false", "gdiScaling": "true"}  # scaled by the system, texts sharp
 
 
 def check_loadable(pe, problems):
@@ -96,6 +100,14 @@ def check_launcher_resources(pe, rc_path, problems):
         # and it would no longer see the game's files in the VirtualStore.
         if any(el.tag.endswith("requestedExecutionLevel") for el in root.iter()):
             problems.append("manifest requests an execution level")
+        claimed = {el.get("Id", "").lower() for el in root.iter()
+                   if el.tag.endswith(("}supportedOS", "}maxversiontested"))}
+        if claimed - SUPPORTED_OS:
+            problems.append(f"manifest claims Windows newer than 7: {sorted(claimed - SUPPORTED_OS)}")
+        settings = {el.tag.split("}")[1]: (el.text or "").strip() for el in root.iter()
+                    if el.tag.startswith("{http://schemas.microsoft.com/SMI/")}
+        if settings != WINDOWS_SETTINGS:
+            problems.append(f"manifest's windows settings are {settings}, not {WINDOWS_SETTINGS}")
     if 1 not in res.get(RT["RT_VERSION"], {}) or not getattr(pe, "VS_FIXEDFILEINFO", None):
         problems.append("no version resource")
     missing_dialogs = LAUNCHER_DIALOGS - set(res.get(RT["RT_DIALOG"], {}))
