@@ -17,7 +17,9 @@ namespace {
 
 TEST(LanguageDialog, AsksInTheStoredLanguageAndOnlyOkOrEnterStoresTheChoice) {
     const auto click = [](int id) { return [id](HWND w) { PostMessageA(ui::Control(w, id), BM_CLICK, 0, 0); }; };
-    const auto key = [](int vk) { return [vk](HWND) { ui::PressKey(GetFocus(), vk); }; };
+    // To the list, the first control: GetFocus() finds nothing while another program, one of
+    // the tests running beside this one, holds the display's focus.
+    const auto key = [](int vk) { return [vk](HWND w) { ui::PressKey(ui::Control(w, IDC_LANGUAGE_COMBO), vk); }; };
     const auto close = [](HWND w) { PostMessageA(w, WM_SYSCOMMAND, SC_CLOSE, 0); };
     const char* const english = "Select your language";
     const char* const french = "Sélectionnez votre langue.";

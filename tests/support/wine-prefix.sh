@@ -4,6 +4,9 @@
 # programs running for the tests that require the fixture; on cleanup, ends them and
 # removes the drives. They are started here with their output closed: CTest waits for
 # a test's output to close, and a server that a test started would hold it for seconds.
+# With QUIMBO_OWN_DISPLAY=1 the prefix's programs also get an X display of their own
+# (an Xvfb, named in <prefix>.display for wine-run.sh): the focus of a shared display
+# would pass between its windows and those of the tests running beside it.
 #   wine-prefix.sh setup|cleanup <wine-run.sh> <prefix> <layout script> [layout arguments...]
 # The layout is run as: sh <layout> setup|cleanup <wine-run.sh> <prefix> [layout arguments...]
 set -eu
@@ -13,7 +16,16 @@ shift 4
 # Drives are read when the server starts: no server of an earlier run may stay.
 WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
 sh "$layout" "$action" "$wine_run" "$prefix" "$@"
+[ -f "$prefix.display.pid" ] && kill "$(cat "$prefix.display.pid")" 2>/dev/null || true
+rm -f "$prefix.display" "$prefix.display.pid" "$prefix.display.number"
 if [ "$action" = setup ]; then
+  if [ "${QUIMBO_OWN_DISPLAY:-}" = 1 ]; then
+    # Xvfb picks a free display number itself and writes it out once it is ready.
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$prefix.display.number" </dev/null >/dev/null 2>&1 &
+    echo $! >"$prefix.display.pid"
+    for _ in $(seq 100); do [ -s "$prefix.display.number" ] && break; sleep 0.1; done
+    printf ':%s\n' "$(cat "$prefix.display.number")" >"$prefix.display"
+  fi
   WINEPREFIX=$prefix wineserver -p </dev/null >/dev/null 2>&1
   "$wine_run" cmd /c exit </dev/null >/dev/null 2>&1
 fi
