@@ -9,7 +9,9 @@ set -u
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/tools/wine-builds.sh"
 source "$root/tools/wine-libraries.sh"
-packages=(cmake make g++ clang libclang-rt-14-dev clang-format-14 googletest libgtest-dev
+source "$root/tools/llvm.sh"
+packages=(cmake make g++ "clang-$llvm_version" "libclang-rt-$llvm_version-dev" "clang-format-$llvm_version"
+          googletest libgtest-dev
           g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
           wine wine64 fonts-wine xvfb xauth x11-utils imagemagick python3 python3-pefile locales
           $(wine_runtime_packages ":$(dpkg --print-architecture)"))
