@@ -24,7 +24,7 @@ TEST(CpuSpeedEstimate, CountsOnTheReadersThreadOnOneProcessorAndBesideItOnTwo) {
         measuringThread = 0;
         CpuSpeedEstimate estimate;
         estimate.Start(processors, ScriptedMeasurement);
-        if (processors == 1) EXPECT_EQ(measurements, 0);
+        if (processors == 1) { EXPECT_EQ(measurements, 0); }
         EXPECT_EQ(estimate.Wait(), 1234) << processors;
         EXPECT_EQ(estimate.Wait(), 1234) << processors;
         EXPECT_EQ(measurements, 1) << processors;
