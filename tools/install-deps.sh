@@ -1,6 +1,7 @@
 #!/bin/bash
-# Installs what building and testing need on Debian 12. Installs only what is missing;
-# a package index that fails to refresh does not stop it.
+# Installs what building and testing need on Debian 12 and 13, whose archives hold every
+# package named here under the same name. Installs only what is missing; a package index
+# that fails to refresh does not stop it.
 # Wine's 32-bit loader and its libraries go only where 32-bit programs run: on a kernel
 # without 32-bit support the loader would break the 64-bit runs too, so there it is removed.
 # Each loader gets the display and OpenGL libraries of tools/wine-libraries.sh, which
