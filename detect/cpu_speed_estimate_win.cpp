@@ -41,9 +41,9 @@ unsigned __stdcall CpuSpeedEstimate::Measure(void* self) {
     return 0;
 }
 
-int CpuSpeedEstimate::Wait() {
+int CpuSpeedEstimate::Wait(ThreadWait wait) {
     if (m_thread) {
-        WaitForSingleObject(m_thread, INFINITE);
+        wait(m_thread, INFINITE);
         CloseHandle(m_thread);
         m_thread = nullptr;
     } else if (m_countOnWait) {

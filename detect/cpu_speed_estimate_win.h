@@ -16,8 +16,11 @@ public:
     // on one processor, or without a thread to be had, Wait runs it instead.
     void Start(int usableProcessors, Measurement measure);
     bool Started() const { return m_started; }
+    // How the reader waits for the measuring thread, as WaitForSingleObject does; on a
+    // thread that owns windows, one that goes on answering what is sent to them.
+    using ThreadWait = DWORD (*)(HANDLE thread, DWORD timeoutMs);
     // The rate once it is known, 0 when none was found; it is found once. Only after Start.
-    int Wait();
+    int Wait(ThreadWait wait);
 
 private:
     static unsigned __stdcall Measure(void* self);

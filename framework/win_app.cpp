@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 namespace {
 CWinApp* theApp = nullptr;
 }
@@ -31,6 +33,19 @@ void CWinApp::Enable3dControls() {
 CWinApp* AfxGetApp() { return theApp; }
 
 CWnd* AfxGetMainWnd() { return theApp ? theApp->m_pMainWnd : nullptr; }
+
+DWORD WaitAnsweringSentMessages(HANDLE object, DWORD timeoutMs) {
+    const DWORD start = ::GetTickCount();
+    for (;;) {
+        const DWORD waited = ::GetTickCount() - start;
+        const DWORD left = timeoutMs == INFINITE ? INFINITE : timeoutMs - std::min(waited, timeoutMs);
+        // MWMO_INPUTAVAILABLE: a message sent before this wait began wakes it too.
+        const DWORD result = ::MsgWaitForMultipleObjectsEx(1, &object, left, QS_SENDMESSAGE, MWMO_INPUTAVAILABLE);
+        if (result != WAIT_OBJECT_0 + 1) return result;
+        MSG message;  // PeekMessage answers the sent messages; it removes nothing
+        ::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+}
 
 int AfxWinMain(HINSTANCE instance) {
     CWinApp* app = AfxGetApp();

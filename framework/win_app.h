@@ -27,5 +27,10 @@ public:
 CWinApp* AfxGetApp();
 CWnd* AfxGetMainWnd();
 
+// WaitForSingleObject for a thread that owns windows: what another thread or program
+// sends to them meanwhile (a broadcast, a shutdown query) is answered, so that its
+// sender does not hang on this one; posted messages and input wait in the queue.
+DWORD WaitAnsweringSentMessages(HANDLE object, DWORD timeoutMs);
+
 // The body of WinMain (framework/win_main.cpp).
 int AfxWinMain(HINSTANCE instance);

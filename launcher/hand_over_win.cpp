@@ -47,5 +47,10 @@ HANDLE LaunchInstalledCopy() {
     const size_t length = std::strlen(workingDirectory);
     if (length > 0) workingDirectory[length - 1] = '\0';  // without the trailing backslash
     char commandLine[] = "";
-    return StartProgramKeepingProcess(rootExePath, commandLine, workingDirectory);
+    const HANDLE copy = StartProgramKeepingProcess(rootExePath, commandLine, workingDirectory);
+    // This launcher never shows a window, so its copy does not count as started by the
+    // program in front and might open behind it: while this one may still bring a
+    // window forward, it hands that right on to the copy.
+    if (copy) ::AllowSetForegroundWindow(::GetProcessId(copy));
+    return copy;
 }

@@ -8,7 +8,7 @@
 bool InstalledCopyIsElsewhere();
 
 // Hands over to the installed launcher copy, started with an empty command line in the
-// installation folder, as LaunchProgram starts. The started copy's process, for the
-// caller to close; nullptr when nothing started (also when the installation is gone,
-// which shows nothing).
+// installation folder, as LaunchProgram starts, and allowed to come to the front. The
+// started copy's process, for the caller to close; nullptr when nothing started (also
+// when the installation is gone, which shows nothing).
 HANDLE LaunchInstalledCopy();

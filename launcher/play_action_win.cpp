@@ -32,6 +32,7 @@ char OwnDiscDrive() {
 // The installer at the root of the launcher's own disc, which is the game's disc
 // whatever its label (a copy, a mounted image); else on the disc labelled as ours.
 bool FindInstaller(char (&installer)[kMaxPath]) {
+    const QuietDriveErrors quiet;  // the launcher's own drive may have lost its disc
     if (const char drive = OwnDiscDrive()) {
         char own[] = "?:\\setup.exe";
         own[0] = drive;
@@ -63,11 +64,7 @@ void CLauncherDlg::StartInstaller() {
     // Through the shell, as an installer that needs more rights fails to start by
     // CreateProcess.
     char installer[kMaxPath];
-    // A drive whose disc has left fails quietly instead of asking for it in a system box.
-    const UINT previousMode = ::SetErrorMode(SEM_FAILCRITICALERRORS);
-    const bool found = FindInstaller(installer);
-    ::SetErrorMode(previousMode);
-    if (!found) {
+    if (!FindInstaller(installer)) {
         MessageBox(LoadMessage(IDS_INSERT_CD, gameConfig.languageIndex),
                    LoadMessage(IDS_TITLE, gameConfig.languageIndex), MB_OK);
         return;

@@ -1,6 +1,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "framework/win_app.h"
+#include "framework/wnd.h"
 #include "launcher/process_start.h"
 #include "launcher/process_start_win.h"
 #include "launcher/start_failure_win.h"
@@ -29,6 +31,13 @@ unsigned long StartWithShellExecute(HWND owner, const char* file, const char* pa
     return 0;
 }
 
+// The main dialog's window once it exists (hidden while it starts up), so that a
+// consent prompt comes up in front of it rather than as a button on the taskbar.
+HWND MainDialogWindow() {
+    const CWnd* dialog = AfxGetMainWnd();
+    return dialog ? dialog->m_hWnd : nullptr;
+}
+
 class WindowsStarter final : public ProgramStarter {
 public:
     // With `process`, the started process is kept there for the caller to close;
@@ -50,7 +59,7 @@ public:
     }
     unsigned long StartThroughShell(const char* applicationPath, const char* parameters,
                                     const char* workingDirectory) override {
-        return StartWithShellExecute(nullptr, applicationPath, parameters, workingDirectory, m_process);
+        return StartWithShellExecute(MainDialogWindow(), applicationPath, parameters, workingDirectory, m_process);
     }
 
 private:

@@ -4,11 +4,11 @@
 
 // Starts `applicationPath` detached, in a new process group and with the system's
 // default error mode, and keeps nothing of it; one that must run elevated is started
-// through the shell instead, with the same switches and folder. TRUE when it
-// started. A refused consent prompt shows nothing; on any other failure the system's
-// own text for the error is shown in a box without owner, captioned with the current
-// language's title. FALSE then comes back. `commandLine` must be writable, as the system
-// may change it.
+// through the shell instead, with the same switches and folder, its consent prompt
+// owned by the main dialog's window where one exists. TRUE when it started. A refused
+// consent prompt shows nothing; on any other failure the system's own text for the
+// error is shown in a box without owner, captioned with the current language's title.
+// FALSE then comes back. `commandLine` must be writable, as the system may change it.
 BOOL LaunchProgram(const char* applicationPath, char* commandLine, const char* workingDirectory);
 
 // As LaunchProgram, but the started process comes back for the caller to close;

@@ -2,13 +2,11 @@
 
 #include <windows.h>
 
+#include "framework/win_app.h"
 #include "launcher/window_classes.h"
 
 namespace {
 
-// Named in the session's namespace, as window classes are found per desktop.
-constexpr const char* kStartupTurnName = "VESKA Demo start-up";
-constexpr const char* kHandOverName = "VESKA Demo hand-over";
 // Longer than any start-up of a healthy launcher; a hung one must not block for good.
 constexpr DWORD kTurnTimeoutMs = 20000;
 constexpr DWORD kCopyWindowTimeoutMs = 15000;
@@ -19,8 +17,9 @@ bool ownsTurn = false;
 HANDLE handOver = nullptr;
 
 // A launcher that ended while owning the mutex leaves it abandoned, which is still ours.
+// The wait may run inside the main dialog's start-up, whose window must keep answering.
 bool WaitToOwn(HANDLE mutex) {
-    const DWORD result = ::WaitForSingleObject(mutex, kTurnTimeoutMs);
+    const DWORD result = WaitAnsweringSentMessages(mutex, kTurnTimeoutMs);
     return result == WAIT_OBJECT_0 || result == WAIT_ABANDONED;
 }
 
@@ -69,15 +68,11 @@ bool BeginHandOver() {
 
 void FinishHandOver(HANDLE copy) {
     // Only a copy that runs and has no window yet is waited for: meanwhile the lock keeps a
-    // second launcher from starting another. Messages sent to this one's hidden dialog
-    // (a broadcast) are answered, so that their senders do not hang on it.
+    // second launcher from starting another.
     const DWORD start = ::GetTickCount();
     while (copy && !::FindWindowA(kMarkerWindowClass, nullptr) && !::FindWindowA(kGameWindowClass, nullptr) &&
            ::GetTickCount() - start < kCopyWindowTimeoutMs) {
-        const DWORD result = ::MsgWaitForMultipleObjects(1, &copy, FALSE, 50, QS_SENDMESSAGE);
-        if (result != WAIT_TIMEOUT && result != WAIT_OBJECT_0 + 1) break;  // it has ended
-        MSG message;
-        ::PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        if (WaitAnsweringSentMessages(copy, 50) != WAIT_TIMEOUT) break;  // it has ended
     }
     if (copy) ::CloseHandle(copy);
     if (handOver) ::ReleaseMutex(handOver);

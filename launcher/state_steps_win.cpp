@@ -8,6 +8,7 @@
 #include "detect/cpu_speed_estimate_win.h"
 #include "detect/display_devices_win.h"
 #include "detect/probe_window_win.h"
+#include "framework/win_app.h"
 #include "settings/config_file.h"
 #include "settings/ini_file.h"
 #include "settings/install_location_win.h"
@@ -23,7 +24,8 @@ CpuSpeedEstimate cpuSpeedEstimate;
 // The rate into cpuMHz once it is known; without a start, cpuMHz stays as it is.
 int WaitForCpuSpeed() {
     if (!cpuSpeedEstimate.Started()) return cpuMHz;
-    cpuMHz = cpuSpeedEstimate.Wait();
+    // Read by the defaults, on the thread of the main dialog's window.
+    cpuMHz = cpuSpeedEstimate.Wait(WaitAnsweringSentMessages);
     Trace(kTraceMeasurementWaited, cpuMHz);
     return cpuMHz;
 }

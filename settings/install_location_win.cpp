@@ -77,9 +77,16 @@ bool FindUnnamedInstallFolder(std::wstring& folder) {
     return true;
 }
 
+QuietDriveErrors::QuietDriveErrors() {
+    m_changed = SetThreadErrorMode(GetThreadErrorMode() | SEM_FAILCRITICALERRORS, &m_previousMode);
+}
+
+QuietDriveErrors::~QuietDriveErrors() {
+    if (m_changed) SetThreadErrorMode(m_previousMode, nullptr);
+}
+
 char FindCdDrive() {
-    // While the scan runs, a drive without a medium fails quietly instead of asking.
-    const UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS);
+    const QuietDriveErrors quiet;
     char root[] = "a:\\";
     char found = 0;
     for (char letter = 'a'; letter <= 'z' && !found; ++letter) {
@@ -92,7 +99,6 @@ char FindCdDrive() {
             continue;
         if (_strcmpi(label, "VESKA") == 0) found = letter;
     }
-    SetErrorMode(previousMode);
     return found;
 }
 

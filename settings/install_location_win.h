@@ -24,6 +24,21 @@ bool LookUpInstalledGame(InstallPaths& paths);
 // lets the player be told why.
 bool FindUnnamedInstallFolder(std::wstring& folder);
 
+// While it lives, a drive without a medium fails quietly on this thread instead of
+// asking for one in a system box. The process's error mode, and so that of any other
+// thread, stays as it is.
+class QuietDriveErrors {
+public:
+    QuietDriveErrors();
+    ~QuietDriveErrors();
+    QuietDriveErrors(const QuietDriveErrors&) = delete;
+    QuietDriveErrors& operator=(const QuietDriveErrors&) = delete;
+
+private:
+    unsigned long m_previousMode = 0;
+    bool m_changed = false;
+};
+
 // The lower-case letter of the first CD-ROM drive labelled "VESKA" (any case), or 0.
 // No box appears for drives without a medium.
 char FindCdDrive();

@@ -80,6 +80,8 @@ bool WaitForWindowGone(HWND window, DWORD timeoutMs = kDefaultTimeoutMs);
 // input and a message sent to the window has come back: its first paint is then done.
 bool WaitUntilPainted(const Process& process, HWND window, DWORD timeoutMs = kDefaultTimeoutMs);
 bool WindowOfClassExists(const char* className);  // FindWindowA: any process, any title
+// A top-level window of the process and class, shown or not (a dialog still starting up).
+HWND FindWindowShownOrNot(DWORD processId, const char* className);
 DWORD ProcessIdOf(HWND window);
 std::string ClassNameOf(HWND window);
 

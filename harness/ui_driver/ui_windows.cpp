@@ -22,11 +22,12 @@ struct WindowSearch {
     const char* title;
     HWND except;
     HWND found;
+    bool hiddenToo = false;
 };
 
 BOOL CALLBACK MatchWindow(HWND window, LPARAM lParam) {
     WindowSearch& search = *reinterpret_cast<WindowSearch*>(lParam);
-    if (window == search.except || !IsWindowVisible(window)) return TRUE;
+    if (window == search.except || !(search.hiddenToo || IsWindowVisible(window))) return TRUE;
     if (search.processId && ProcessIdOf(window) != search.processId) return TRUE;
     // Class names are matched without regard to case, as the system matches them.
     if (search.className && _stricmp(ClassNameOf(window).c_str(), search.className) != 0) return TRUE;
@@ -77,6 +78,10 @@ bool WaitUntilPainted(const Process& process, HWND window, DWORD timeoutMs) {
 }
 
 bool WindowOfClassExists(const char* className) { return FindWindowA(className, nullptr) != nullptr; }
+
+HWND FindWindowShownOrNot(DWORD processId, const char* className) {
+    return WaitForWindow({processId, className, nullptr, nullptr, nullptr, true}, 0);
+}
 
 DWORD ProcessIdOf(HWND window) {
     DWORD processId = 0;

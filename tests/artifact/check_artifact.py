@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
-"""Checks the shipped 32-bit programs as files, the way Windows will load them.
+"""Checks the shipped 32-bit programs as files, the way Windows will load them, and the
+read-me files as Notepad will read them.
 
 Machines without 32-bit support cannot run them, so what Windows reads before the
 first instruction (header, security flags, imports, resources) is checked here.
 Usage: check_artifact.py <dist/win32> <res/launcher.rc>
 """
+import codecs
 import pathlib
 import re
 import sys
@@ -19,6 +21,10 @@ SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "advapi32.dll", "shell
 LAUNCHER_DIALOGS = {102, 148, 155}  # ids the game's own files refer to
 RT = pefile.RESOURCE_TYPE
 ASM = "{urn:schemas-microsoft-com:asm.v1}"
+# Vista's and 7's ids: a program whose manifest names Windows 8 or later no longer sees
+# the display modes below 32 bits, in which the game (no manifest) runs.
+SUPPORTED_OS = {"{e2011457-1546-43c5-a5fe-008deee3d3f0}", "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}"}
+WINDOWS_SETTINGS = {"dpiAware": "false", "gdiScaling": "true"}  # scaled by the system, texts sharp
 
 
 def check_loadable(pe, problems):
@@ -94,6 +100,14 @@ def check_launcher_resources(pe, rc_path, problems):
         # and it would no longer see the game's files in the VirtualStore.
         if any(el.tag.endswith("requestedExecutionLevel") for el in root.iter()):
             problems.append("manifest requests an execution level")
+        claimed = {el.get("Id", "").lower() for el in root.iter()
+                   if el.tag.endswith(("}supportedOS", "}maxversiontested"))}
+        if claimed - SUPPORTED_OS:
+            problems.append(f"manifest claims Windows newer than 7: {sorted(claimed - SUPPORTED_OS)}")
+        settings = {el.tag.split("}")[1]: (el.text or "").strip() for el in root.iter()
+                    if el.tag.startswith("{http://schemas.microsoft.com/SMI/")}
+        if settings != WINDOWS_SETTINGS:
+            problems.append(f"manifest's windows settings are {settings}, not {WINDOWS_SETTINGS}")
     if 1 not in res.get(RT["RT_VERSION"], {}) or not getattr(pe, "VS_FIXEDFILEINFO", None):
         problems.append("no version resource")
     missing_dialogs = LAUNCHER_DIALOGS - set(res.get(RT["RT_DIALOG"], {}))
@@ -106,6 +120,24 @@ def check_launcher_resources(pe, rc_path, problems):
     if missing:
         blocks = sorted({i // 16 + 1 for i in missing})
         problems.append(f"strings missing or empty: ids {missing} (blocks {blocks})")
+
+
+def check_readmes(help_dir, problems):
+    # Notepad takes a file with the UTF-8 mark as UTF-8 whatever the system's code page,
+    # and one without it in that code page; before Windows 10 it breaks lines only at CR LF.
+    readmes = sorted(help_dir.glob("*.txt"))
+    if not readmes:
+        problems.append(f"{help_dir}: no read-me")
+    for path in readmes:
+        data = path.read_bytes()
+        if not data.startswith(codecs.BOM_UTF8):
+            problems.append(f"{path}: no UTF-8 mark at its start")
+        try:
+            data.decode("utf-8")
+        except UnicodeDecodeError as error:
+            problems.append(f"{path}: not UTF-8 ({error})")
+        if re.search(rb"\r(?!\n)|(?<!\r)\n", data):
+            problems.append(f"{path}: a line that does not end in CR LF")
 
 
 def main(dist, rc_path):
@@ -133,7 +165,10 @@ def main(dist, rc_path):
         failed = failed or bool(problems)
         if not problems:
             print(f"{path}: ok")
-    return 1 if failed else 0
+    problems = []
+    check_readmes(dist / "help", problems)
+    print("\n".join(problems) or f"{dist / 'help'}: read-mes ok")
+    return 1 if failed or problems else 0
 
 
 if __name__ == "__main__":

@@ -64,6 +64,29 @@ TEST_F(Startup, FromCdHandsOverOnlyToAnotherCopyAndEndsOnceThereIsNothingToWaitF
     fs::remove_all("V:\\Inst");
 }
 
+// Inside its dialog's start-up a launcher waits for another's hand-over (here the test's)
+// and still answers what is sent to the hidden dialog: a broadcast does not hang on it.
+TEST_F(Startup, WaitingForTheHandOverLockAnswersSentMessages) {
+    world.Install();
+    world.PutLauncherOnCd();
+    fs::copy_file(ui::PathBesideThisProgram("recorder.exe"), "Quimbo.exe", fs::copy_options::overwrite_existing);
+    const HANDLE handOver = ::CreateMutexA(nullptr, TRUE, kHandOverName);
+    const HANDLE turn = ::CreateMutexA(nullptr, FALSE, kStartupTurnName);
+    ui::Process cdLauncher = LauncherWorld::StartLauncher(LauncherWorld::CdLauncher(), LauncherWorld::kCdRoot);
+    HWND dialog = nullptr;
+    EXPECT_TRUE(ui::WaitUntil([&] { return (dialog = ui::FindWindowShownOrNot(cdLauncher.id(), "#32770")); }));
+    // It gives up its turn right before it waits for the lock.
+    EXPECT_EQ(::WaitForSingleObject(turn, ui::kDefaultTimeoutMs), WAIT_OBJECT_0);
+    DWORD_PTR answer;
+    EXPECT_TRUE(::SendMessageTimeoutA(dialog, WM_NULL, 0, 0, SMTO_NORMAL, 1000, &answer));
+    ::ReleaseMutex(turn);
+    ::ReleaseMutex(handOver);
+    EXPECT_EQ(LauncherWorld::WaitForReport("Quimbo.exe.txt")["workingDirectory"], world.InstallFolder());
+    LauncherWorld::ExpectEndsUnseen(cdLauncher);
+    ::CloseHandle(turn);
+    ::CloseHandle(handOver);
+}
+
 TEST_F(Startup, NotInstalledFromTheHardDiskEndsSilently) {
     ui::Process launcher = LauncherWorld::StartLauncher(LauncherWorld::LauncherProgram(), world.InstallFolder());
     LauncherWorld::ExpectEndsUnseen(launcher);

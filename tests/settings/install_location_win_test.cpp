@@ -1,7 +1,9 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 
 #include "settings/install_location_win.h"
 #include "settings/path_text.h"
@@ -96,12 +98,28 @@ protected:
     char m_previous[kMaxPath] = "";
 };
 
+// The scan keeps a drive without a medium quiet on its own thread only: the process's
+// error mode, on which another thread (the processor measurement) may rely, stays.
 TEST_F(CdRomDrives, FirstDriveLabelledVeskaInAnyCase) {
     // m: has no medium, n: another label, o: "VESKA2", p: is a hard disk labelled VESKA, q: says "veska", r: "VESKA".
-    const UINT callersMode = SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX;
-    const UINT original = SetErrorMode(callersMode);
-    EXPECT_EQ(FindCdDrive(), 'q');
-    EXPECT_EQ(SetErrorMode(original), callersMode);
+    const DWORD callersMode = SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX;
+    DWORD original;
+    SetThreadErrorMode(callersMode, &original);
+    {
+        const QuietDriveErrors quiet;
+        EXPECT_EQ(GetThreadErrorMode(), callersMode | SEM_FAILCRITICALERRORS);
+    }
+    const UINT processMode = GetErrorMode();
+    std::atomic<bool> scanning{true}, processModeChanged{false};
+    std::thread watcher([&] {
+        while (scanning) processModeChanged = processModeChanged || GetErrorMode() != processMode;
+    });
+    for (int scan = 0; scan < 5; ++scan) EXPECT_EQ(FindCdDrive(), 'q');
+    scanning = false;
+    watcher.join();
+    EXPECT_FALSE(processModeChanged);
+    EXPECT_EQ(GetThreadErrorMode(), callersMode);
+    SetThreadErrorMode(original, nullptr);
 }
 
 TEST_F(CdRomDrives, CurrentDirectoryDecides) {
