@@ -9,7 +9,9 @@ configure_and_build() {  # <folder> [cmake options...]
   cmake -S "$root" -B "$dir" "$@" >/dev/null
   cmake --build "$dir" -j"$jobs"
 }
-configure_and_build host
+source "$root/tools/llvm.sh"
+# The host build's sanitizers are LLVM's, of the same version as the fuzzers'.
+configure_and_build host -DCMAKE_CXX_COMPILER="clang++-$llvm_version"
 # The 32-bit tests are built even where they cannot run, so that code compiling only
 # for 64 bits stops the build here; unoptimised, which saves a quarter of their cost.
 # The Windows builds carry no debug information: the product ships stripped, and it

@@ -1,9 +1,11 @@
 #!/bin/bash
-# Fails on C++ that clang-format 14, with the repository's .clang-format, would change,
-# and names each place. Cheap, so the test command runs it before building.
+# Fails on C++ that clang-format (the version of tools/llvm.sh), with the repository's
+# .clang-format, would change, and names each place. Cheap, so the test command runs it
+# before building.
 # Usage: tools/check-format.sh [files...], default every source file of ours.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+source "$root/tools/llvm.sh"
 cd "$root"
 if [ $# -eq 0 ]; then
   # framework/message_map.h: its two map macros open and close one brace between them,
@@ -13,6 +15,5 @@ if [ $# -eq 0 ]; then
 else
   files=("$@")
 fi
-# One version, since each lays out a little differently.
-clang-format-14 --dry-run --Werror "${files[@]}"
+"clang-format-$llvm_version" --dry-run --Werror "${files[@]}"
 echo "check-format: ${#files[@]} files as .clang-format lays them out"

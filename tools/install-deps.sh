@@ -1,6 +1,7 @@
 #!/bin/bash
-# Installs what building and testing need on Debian 12. Installs only what is missing;
-# a package index that fails to refresh does not stop it.
+# Installs what building and testing need on Debian 12 and 13, whose archives hold every
+# package named here under the same name. Installs only what is missing; a package index
+# that fails to refresh does not stop it.
 # Wine's 32-bit loader and its libraries go only where 32-bit programs run: on a kernel
 # without 32-bit support the loader would break the 64-bit runs too, so there it is removed.
 # Each loader gets the display and OpenGL libraries of tools/wine-libraries.sh, which
@@ -9,7 +10,9 @@ set -u
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/tools/wine-builds.sh"
 source "$root/tools/wine-libraries.sh"
-packages=(cmake make g++ clang libclang-rt-14-dev clang-format-14 googletest libgtest-dev
+source "$root/tools/llvm.sh"
+packages=(cmake make g++ "clang-$llvm_version" "libclang-rt-$llvm_version-dev" "clang-format-$llvm_version"
+          googletest libgtest-dev
           g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
           wine wine64 fonts-wine xvfb xauth x11-utils imagemagick python3 python3-pefile locales
           $(wine_runtime_packages ":$(dpkg --print-architecture)"))

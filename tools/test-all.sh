@@ -15,7 +15,8 @@ echo "== host tests"
 ctest --test-dir "$root/build/host" --output-on-failure -j"$(nproc)"
 
 echo "== fuzzing the file readers (${QUIMBO_FUZZ_SECONDS:=5} s each)"
-cmake -S "$root" -B "$root/build/fuzz" -DQUIMBO_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+source "$root/tools/llvm.sh"
+cmake -S "$root" -B "$root/build/fuzz" -DQUIMBO_FUZZ=ON -DCMAKE_CXX_COMPILER="clang++-$llvm_version" >/dev/null
 cmake --build "$root/build/fuzz" -j"$(nproc)"
 for target in ini config; do
   corpus="$root/build/fuzz/corpus-$target"

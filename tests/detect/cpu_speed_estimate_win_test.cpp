@@ -32,7 +32,7 @@ TEST(CpuSpeedEstimate, CountsOnTheReadersThreadOnOneProcessorAndBesideItOnTwo) {
         waits = 0;
         CpuSpeedEstimate estimate;
         estimate.Start(processors, ScriptedMeasurement);
-        if (processors == 1) EXPECT_EQ(measurements, 0);
+        if (processors == 1) { EXPECT_EQ(measurements, 0); }
         EXPECT_EQ(estimate.Wait(CountedWait), 1234) << processors;
         EXPECT_EQ(estimate.Wait(CountedWait), 1234) << processors;
         EXPECT_EQ(measurements, 1) << processors;

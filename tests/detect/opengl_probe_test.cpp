@@ -72,11 +72,8 @@ TEST(OpenGlProbe, OutcomeAndCallsFollowTheDriver) {
         {"not made current, still deleted", [](FakeDriver& d) { d.makeCurrentResult = false; }, NotAccelerated,
          "choose set create current delete"},
         {"format not set", [](FakeDriver& d) { d.wglSetResult = false; }, NotAccelerated, "choose set"},
-        {"context after GDI sets the format",
-         [](FakeDriver& d) {
-             d.contexts = {nullptr, kContext};
-         },
-         Accelerated, kRetry + " current string delete"},
+        {"context after GDI sets the format", [](FakeDriver& d) { d.contexts = {nullptr, kContext}; }, Accelerated,
+         kRetry + " current string delete"},
         {"GDI fails the retry", [](FakeDriver& d) { d.contexts.clear(), d.gdiSetResult = false; }, NotAccelerated,
          "choose set create gdi"},
         {"no context on the retry", [](FakeDriver& d) { d.contexts.clear(); }, NotAccelerated, kRetry},

@@ -45,20 +45,19 @@ TEST(LanguageDialog, AsksInTheStoredLanguageAndOnlyOkOrEnterStoresTheChoice) {
     };
     for (const auto& c : cases) {
         CLanguageDlg dialog(c.start);
-        EXPECT_EQ(
-            RunDialogAndAct(
-                dialog,
-                [&](HWND w) {
-                    const HWND combo = ui::Control(w, IDC_LANGUAGE_COMBO);
-                    EXPECT_EQ(ui::Text(w), "Quimbo - Marivel");
-                    EXPECT_EQ(ui::Text(ui::Control(w, IDC_LANGUAGE_LABEL)), c.label);
-                    EXPECT_EQ(ui::ComboItems(combo), (std::vector<std::string>{"English", "Español", "Français"}));
-                    EXPECT_EQ(ui::ComboSelection(combo), c.preselected);
-                    EXPECT_EQ(dialog.LanguageIndex(), c.languageWhenShown);
-                    SendMessageA(combo, CB_SETCURSEL, WPARAM(c.pick), 0);
-                    c.end(w);
-                }),
-            c.result);
+        EXPECT_EQ(RunDialogAndAct(dialog,
+                                  [&](HWND w) {
+                                      const HWND combo = ui::Control(w, IDC_LANGUAGE_COMBO);
+                                      EXPECT_EQ(ui::Text(w), "Quimbo - Marivel");
+                                      EXPECT_EQ(ui::Text(ui::Control(w, IDC_LANGUAGE_LABEL)), c.label);
+                                      EXPECT_EQ(ui::ComboItems(combo),
+                                                (std::vector<std::string>{"English", "Español", "Français"}));
+                                      EXPECT_EQ(ui::ComboSelection(combo), c.preselected);
+                                      EXPECT_EQ(dialog.LanguageIndex(), c.languageWhenShown);
+                                      SendMessageA(combo, CB_SETCURSEL, WPARAM(c.pick), 0);
+                                      c.end(w);
+                                  }),
+                  c.result);
         EXPECT_EQ(dialog.LanguageIndex(), c.stored) << c.start << " " << c.pick;
     }
 }

@@ -74,8 +74,7 @@ protected:
 
     // Opens the dialog on the record and the table, lets `act` work it, reads it, then
     // ends it with `button`; the record then holds what the dialog handed back.
-    Shown Run(
-        int button, INT_PTR expected, const std::function<void(HWND)>& act = [](HWND) {}) {
+    Shown Run(int button, INT_PTR expected, const std::function<void(HWND)>& act = [](HWND) {}) {
         videoOptionsDlg.SetData(config, devices);
         Shown shown{};
         EXPECT_EQ(RunDialogAndAct(videoOptionsDlg,

@@ -23,8 +23,9 @@ public:
     LauncherWorld& operator=(const LauncherWorld&) = delete;
 
     // The installation: Quimbo.exe and bin\zorb.exe, registered under HKCU; in the test's
-    // folder or in a subfolder of it made here.
-    void Install(const std::wstring& subfolder = L"");
+    // folder or in a subfolder of it made here. `{}`, not L"": MinGW GCC 12 reading <string>
+    // from the precompiled header falsely warns that copying L"" reads past its end.
+    void Install(const std::wstring& subfolder = {});
     // Registers the test's folder again, spelled out to `length` characters, closing
     // backslash included, with ".\" steps and where needed a doubled backslash.
     void RegisterSpelledOut(size_t length);

@@ -153,8 +153,9 @@ TEST_F(ConfigFile, SaveReplacesTheFileAndLeavesNoTemporaryFile) {
         EXPECT_EQ(FileExists(kConfigTempPath), c.tempBlocked) << row;  // only the blocking folder
         if (c.saved) {
             EXPECT_EQ(ReadBytes(kConfigPath), RecordBytes()) << row;
-            if (c.oldFile)
+            if (c.oldFile) {
                 EXPECT_EQ(ReadBytes(kOldName), c.tempBlocked ? RecordBytes() : kUsDefaults + "longer") << row;
+            }
         } else if (!c.targetIsFolder) {
             EXPECT_EQ(FileExists(kConfigPath), c.oldFile) << row;
         }
