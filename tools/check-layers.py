@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Fails when a product file includes a header of a layer it may not use, or when its
-name says otherwise than its content whether it needs Windows.
+name says otherwise than its content whether it needs Windows, or when it spells the
+installation's game program in a string of its own.
 
 usage: check-layers.py [ROOT]
 Each layer is a folder; a file may include its own folder's headers and those of the
@@ -30,6 +31,10 @@ MAY_USE = {
 ONLY_FROM = {
     "state/launcher_state.h": ["state", "launcher"],
 }
+# The installation's game program is spelled once: the path builder and the Windows
+# lookup both take it from there, so a second spelling could drift from it.
+GAME_PROGRAM = re.compile(r"\\\\zorb\.exe", re.IGNORECASE)  # as a C string spells it: \\zorb.exe
+GAME_PROGRAM_HOME = "settings/install_paths.h"
 INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"', re.MULTILINE)
 WINDOWS_HEADER = re.compile(r'^\s*#\s*include\s*<(windows|ddraw|process|shellapi|objbase)\.h>', re.MULTILINE)
 
@@ -84,6 +89,8 @@ def violations(files):
                 yield f"{path}: includes \"{header}\", but {layer}/ may use only {allowed or 'itself'}"
             elif layer not in ONLY_FROM.get(header, [layer]):
                 yield f"{path}: includes \"{header}\", which only {ONLY_FROM[header]} may include"
+        if path != GAME_PROGRAM_HOME and GAME_PROGRAM.search(text):
+            yield f"{path}: spells the game program, which only {GAME_PROGRAM_HOME} spells (QUIMBO_GAME_PROGRAM)"
 
 
 def main():
@@ -93,7 +100,7 @@ def main():
     names = list(misnamed(files))
     for line in found + names:
         print(line)
-    print(f"{len(found)} include(s) against the layer order, {len(names)} name(s) against the _win rule")
+    print(f"{len(found)} include(s) or spelling(s) against the layer order, {len(names)} name(s) against the _win rule")
     return 1 if found or names else 0
 
 
