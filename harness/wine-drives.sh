@@ -20,7 +20,7 @@ write_drive_types() {  # <remove|set>
       printf '"%s:"=%s\r\n' "$letter" "$value"
     done
   } > "$media.reg"
-  "$wine_run" reg import "Z:$media.reg" /reg:64 >/dev/null 2>&1
+  "$wine_run" reg import "Z:$media.reg" /reg:64
   rm -f "$media.reg"
 }
 

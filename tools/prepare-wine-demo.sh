@@ -22,7 +22,7 @@ install_path="$(windows_path "$installation")\\"
 key=$("$wine_run" "$(dirname "$wine_run")/harness/register_install.exe" "$install_path" | tr -d '\r')
 echo "Installed in $install_path (registry: $key)" >&2
 
-sh "$(dirname "$0")/../harness/wine-drives.sh" setup "$wine_run" "$QUIMBO_WINEPREFIX" "$work/drives" e=cdrom:VESKA
+sh "$(dirname "$0")/../harness/wine-drives.sh" setup "$wine_run" "$QUIMBO_WINEPREFIX" "$work/drives" e=cdrom:VESKA >/dev/null
 cdrom="$work/drives/e"
 mkdir -p "$cdrom/Datas/help"
 cp "$dist/Quimbo.exe" "$cdrom/"

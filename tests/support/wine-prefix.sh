@@ -15,7 +15,10 @@ export QUIMBO_WINEPREFIX="$prefix"  # wine-run.sh runs in this prefix
 shift 4
 # Drives are read when the server starts: no server of an earlier run may stay.
 WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
-sh "$layout" "$action" "$wine_run" "$prefix" "$@"
+# The layout's trace and its Wine programs' output go to a file, shown when it fails: a
+# wine server they start would keep a pipe open, and CTest would wait for it.
+log=$prefix.$action.log
+sh -x "$layout" "$action" "$wine_run" "$prefix" "$@" </dev/null >"$log" 2>&1 || { cat "$log" >&2; exit 1; }
 [ -f "$prefix.display.pid" ] && kill "$(cat "$prefix.display.pid")" 2>/dev/null || true
 rm -f "$prefix.display" "$prefix.display.pid" "$prefix.display.number"
 if [ "$action" = setup ]; then
