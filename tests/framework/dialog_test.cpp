@@ -143,4 +143,29 @@ TEST(ModalLoopThrow, AHandlerThatThrowsEndsTheDialogWithMinusOne) {
     }
 }
 
+// When the dialog ends, the activation it had goes back to its owner; one that the
+// player moved to another window of the program stays there.
+TEST(ModalLoopOwner, ActivationGoesBackToTheOwnerOnlyFromTheDialog) {
+    const auto topLevel = [](const char* title) {
+        return CreateWindowExA(0, "STATIC", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 100, nullptr, nullptr,
+                               nullptr, nullptr);
+    };
+    CWnd owner;
+    owner.m_hWnd = topLevel("owner");
+    const HWND other = topLevel("other");
+    for (const bool movedAway : {false, true}) {
+        CDialog dialog(IDD_LANGUAGE, &owner);
+        EXPECT_EQ(RunDialogAndAct(dialog,
+                                  [&](HWND window) {
+                                      SetActiveWindow(movedAway ? other : window);
+                                      dialog.EndDialog(IDOK);
+                                  }),
+                  IDOK);
+        EXPECT_EQ(GetActiveWindow(), movedAway ? other : owner.m_hWnd) << movedAway;
+    }
+    DestroyWindow(other);
+    DestroyWindow(owner.m_hWnd);
+    owner.m_hWnd = nullptr;
+}
+
 }  // namespace
