@@ -13,14 +13,15 @@ set -eu
 action=$1 wine_run=$2 prefix=$3 layout=$4
 export QUIMBO_WINEPREFIX="$prefix"  # wine-run.sh runs in this prefix
 shift 4
-# Drives are read when the server starts: no server of an earlier run may stay.
+# First the server and the display of an earlier setup end, whatever the layout does
+# after: drives are read when the server starts, and neither may outlive the fixture.
 WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
+[ -f "$prefix.display.pid" ] && kill "$(cat "$prefix.display.pid")" 2>/dev/null || true
+rm -f "$prefix.display" "$prefix.display.pid" "$prefix.display.number"
 # The layout's trace and its Wine programs' output go to a file, shown when it fails: a
 # wine server they start would keep a pipe open, and CTest would wait for it.
 log=$prefix.$action.log
 sh -x "$layout" "$action" "$wine_run" "$prefix" "$@" </dev/null >"$log" 2>&1 || { cat "$log" >&2; exit 1; }
-[ -f "$prefix.display.pid" ] && kill "$(cat "$prefix.display.pid")" 2>/dev/null || true
-rm -f "$prefix.display" "$prefix.display.pid" "$prefix.display.number"
 if [ "$action" = setup ]; then
   if [ "${QUIMBO_OWN_DISPLAY:-}" = 1 ]; then
     # Xvfb picks a free display number itself and writes it out once it is ready.
@@ -29,6 +30,8 @@ if [ "$action" = setup ]; then
     for _ in $(seq 100); do [ -s "$prefix.display.number" ] && break; sleep 0.1; done
     printf ':%s\n' "$(cat "$prefix.display.number")" >"$prefix.display"
   fi
-  WINEPREFIX=$prefix wineserver -p </dev/null >/dev/null 2>&1
+  # Kept for the run's tests, and still gone five minutes after them when a run stopped
+  # before its cleanup.
+  WINEPREFIX=$prefix wineserver -p300 </dev/null >/dev/null 2>&1
   "$wine_run" cmd /c exit </dev/null >/dev/null 2>&1
 fi
