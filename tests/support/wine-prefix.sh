@@ -17,18 +17,17 @@ shift 4
 # after: drives are read when the server starts, and neither may outlive the fixture.
 WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
 [ -f "$prefix.display.pid" ] && kill "$(cat "$prefix.display.pid")" 2>/dev/null || true
-rm -f "$prefix.display" "$prefix.display.pid" "$prefix.display.number"
+rm -f "$prefix.display" "$prefix.display.pid"
 # The layout's trace and its Wine programs' output go to a file, shown when it fails: a
 # wine server they start would keep a pipe open, and CTest would wait for it.
 log=$prefix.$action.log
 sh -x "$layout" "$action" "$wine_run" "$prefix" "$@" </dev/null >"$log" 2>&1 || { cat "$log" >&2; exit 1; }
 if [ "$action" = setup ]; then
   if [ "${QUIMBO_OWN_DISPLAY:-}" = 1 ]; then
-    # Xvfb picks a free display number itself and writes it out once it is ready.
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$prefix.display.number" </dev/null >/dev/null 2>&1 &
-    echo $! >"$prefix.display.pid"
-    for _ in $(seq 100); do [ -s "$prefix.display.number" ] && break; sleep 0.1; done
-    printf ':%s\n' "$(cat "$prefix.display.number")" >"$prefix.display"
+    . "$(dirname "$0")/../../tools/xvfb.sh"
+    start_xvfb
+    echo "$QUIMBO_XVFB_PID" >"$prefix.display.pid"
+    echo "$QUIMBO_XVFB_DISPLAY" >"$prefix.display"
   fi
   # Kept for the run's tests, and still gone five minutes after them when a run stopped
   # before its cleanup.
